@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Vardex needs on Debian 12 (as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+  build-essential cmake ccache \
+  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n \
+  libqt5sql5 libqt5svg5 \
+  xvfb xauth x11-utils \
+  libfreexl-dev libxml2-utils \
+  fonts-wqy-zenhei fonts-dejavu-core
