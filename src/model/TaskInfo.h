@@ -1,0 +1,22 @@
+#ifndef TASKINFO_H
+#define TASKINFO_H
+
+#include <QMetaType>
+#include <QString>
+
+// One calculation task.
+struct TaskInfo
+{
+    QString Name;
+    int Type = 1; // TaskType
+    int DVRNum = 0;
+    int IPCNum = 0;
+    QString Remark;
+
+    bool operator==(const TaskInfo& other) const;
+    bool operator!=(const TaskInfo& other) const { return !(*this == other); }
+};
+
+Q_DECLARE_METATYPE(TaskInfo)
+
+#endif
