@@ -530,62 +530,80 @@ void drawSplashes()
 
 // Twelve dots on a circle; the darkest runs round, the others fade behind
 // it. Each pixel is one dot's shade at one of eight coverages, blended on
-// the dialog body's colour, or transparent.
-void drawSpinner()
-{
-    const int kSize = 48;
-    const int kDots = 12;
-    const int kLevels = 8;
-    const int kSamples = 4;
-    const qreal kOrbit = 17;
-    const qreal kDotRadius = 4;
+// the dialog body's colour, or transparent (palette index 0).
+const int kSpinnerSize = 48;
+const int kSpinnerDots = 12;
+const int kCoverageLevels = 8;
 
+QRgb blendOnBody(const QColor& colour, qreal alpha)
+{
+    const auto channel = [alpha](int body, int ink) { return qRound(body + (ink - body) * alpha); };
+    return qRgb(channel(kBody.red(), colour.red()), channel(kBody.green(), colour.green()),
+                channel(kBody.blue(), colour.blue()));
+}
+
+QVector<QRgb> spinnerPalette()
+{
     QVector<QRgb> palette{kBody.rgb()};
-    for (int shade = 0; shade < kDots; ++shade) {
-        const qreal strength = 1.0 - shade / qreal(kDots);
-        for (int level = 1; level <= kLevels; ++level) {
-            const qreal alpha = strength * level / kLevels;
-            palette.append(qRgb(qRound(kBody.red() + (kBlue.red() - kBody.red()) * alpha),
-                                qRound(kBody.green() + (kBlue.green() - kBody.green()) * alpha),
-                                qRound(kBody.blue() + (kBlue.blue() - kBody.blue()) * alpha)));
+    for (int shade = 0; shade < kSpinnerDots; ++shade) {
+        const qreal strength = 1.0 - shade / qreal(kSpinnerDots);
+        for (int level = 1; level <= kCoverageLevels; ++level) {
+            palette.append(blendOnBody(kBlue, strength * level / kCoverageLevels));
         }
     }
+    return palette;
+}
 
-    QVector<QPointF> centres;
-    for (int dot = 0; dot < kDots; ++dot) {
-        const qreal angle = 2 * M_PI * dot / kDots - M_PI / 2;
-        centres.append(
-            QPointF(kSize / 2.0 + kOrbit * qCos(angle), kSize / 2.0 + kOrbit * qSin(angle)));
+QPointF dotCentre(int iDot)
+{
+    const qreal kOrbit = 17;
+    const qreal angle = 2 * M_PI * iDot / kSpinnerDots - M_PI / 2;
+    return QPointF(kSpinnerSize / 2.0 + kOrbit * qCos(angle),
+                   kSpinnerSize / 2.0 + kOrbit * qSin(angle));
+}
+
+// The share of the pixel's 4 x 4 sample points inside the dot, 0 to 1.
+qreal dotCoverage(int x, int y, QPointF centre)
+{
+    const int kSamples = 4;
+    const qreal kDotRadius = 4;
+    int iCovered = 0;
+    for (int sy = 0; sy < kSamples; ++sy) {
+        for (int sx = 0; sx < kSamples; ++sx) {
+            const QPointF d =
+                QPointF(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples) - centre;
+            if (QPointF::dotProduct(d, d) <= kDotRadius * kDotRadius) {
+                ++iCovered;
+            }
+        }
     }
+    return iCovered / qreal(kSamples * kSamples);
+}
 
-    GifWriter gif(QSize(kSize, kSize), palette, 0, 8);
-    for (int frame = 0; frame < kDots; ++frame) {
-        QVector<uchar> indices(kSize * kSize, 0);
-        for (int y = 0; y < kSize; ++y) {
-            for (int x = 0; x < kSize; ++x) {
-                for (int dot = 0; dot < kDots; ++dot) {
-                    int iCovered = 0;
-                    for (int sy = 0; sy < kSamples; ++sy) {
-                        for (int sx = 0; sx < kSamples; ++sx) {
-                            const QPointF sample(x + (sx + 0.5) / kSamples,
-                                                 y + (sy + 0.5) / kSamples);
-                            const QPointF d = sample - centres[dot];
-                            if (QPointF::dotProduct(d, d) <= kDotRadius * kDotRadius) {
-                                ++iCovered;
-                            }
-                        }
-                    }
-                    if (iCovered > 0) {
-                        const int shade = (frame - dot + kDots) % kDots;
-                        const int level =
-                            qMax(1, qRound(iCovered * kLevels / qreal(kSamples * kSamples)));
-                        indices[y * kSize + x] = uchar(1 + shade * kLevels + level - 1);
-                        break;
-                    }
+QVector<uchar> spinnerFrame(int iFrame)
+{
+    QVector<uchar> indices(kSpinnerSize * kSpinnerSize, 0);
+    for (int dot = 0; dot < kSpinnerDots; ++dot) {
+        const QPointF centre = dotCentre(dot);
+        const int shade = (iFrame - dot + kSpinnerDots) % kSpinnerDots;
+        for (int y = 0; y < kSpinnerSize; ++y) {
+            for (int x = 0; x < kSpinnerSize; ++x) {
+                const qreal coverage = dotCoverage(x, y, centre);
+                if (coverage > 0) {
+                    const int level = qMax(1, qRound(coverage * kCoverageLevels));
+                    indices[y * kSpinnerSize + x] = uchar(1 + shade * kCoverageLevels + level - 1);
                 }
             }
         }
-        gif.addFrame(indices);
+    }
+    return indices;
+}
+
+void drawSpinner()
+{
+    GifWriter gif(QSize(kSpinnerSize, kSpinnerSize), spinnerPalette(), 0, 8);
+    for (int frame = 0; frame < kSpinnerDots; ++frame) {
+        gif.addFrame(spinnerFrame(frame));
     }
     QFile file(g_outDir + QStringLiteral("/Loading.gif"));
     if (!file.open(QIODevice::WriteOnly) || file.write(gif.data()) < 0) {
