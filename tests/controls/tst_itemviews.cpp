@@ -81,7 +81,13 @@ private Q_SLOTS:
     void singleClickOpensEditorWhenFlagged();
     void checkStateFollowsChildren();
     void checkStatePropagationCanBeTurnedOff();
+    void removedParentIsNotUpdated();
     void gridLineDrawnInItsColour();
+    void gridLineColourFromStyleSheet();
+    void pressedPixmapWhileButtonDown();
+    void delegateWithoutZonesReportsNoClick_data();
+    void delegateWithoutZonesReportsNoClick();
+    void editorOfCheckableCellClearsCheckBox();
     void toolTipFallsBackToDisplayText();
     void headerCheckStateIsForwarded();
 
@@ -499,6 +505,29 @@ void TestItemViews::checkStatePropagationCanBeTurnedOff()
     QCOMPARE(pParent->checkState(), Qt::Unchecked);
 }
 
+void TestItemViews::removedParentIsNotUpdated()
+{
+    buildRows(2);
+    QStandardItem* pParent = m_pModel->item(0, 0);
+    pParent->setCheckable(true);
+    pParent->setCheckState(Qt::Unchecked);
+    auto* pChild = new QStandardItem(QStringLiteral("Child"));
+    pChild->setCheckable(true);
+    pParent->appendRow(pChild);
+    // A childless checked row that moves up into the removed row's place.
+    QStandardItem* pNext = m_pModel->item(1, 0);
+    pNext->setCheckable(true);
+    pNext->setCheckState(Qt::Checked);
+    QTest::qWait(20);
+    pChild->setCheckState(Qt::Checked);
+
+    m_pModel->removeRow(0);
+    QTest::qWait(50);
+
+    QCOMPARE(m_pModel->item(0, 0), pNext);
+    QCOMPARE(pNext->checkState(), Qt::Checked);
+}
+
 void TestItemViews::gridLineDrawnInItsColour()
 {
     const QColor magenta(255, 0, 255);
@@ -516,6 +545,82 @@ void TestItemViews::gridLineDrawnInItsColour()
     QVERIFY(looksLike(pixelAt(ptLeft), magenta));
     QVERIFY(looksLike(pixelAt(ptRight), magenta));
     QVERIFY(!looksLike(pixelAt(ptLeft - QPoint(0, 1)), magenta));
+}
+
+void TestItemViews::gridLineColourFromStyleSheet()
+{
+    m_pView->setStyleSheet(QStringLiteral("CNewTreeView { qproperty-m_colorGridLine: #00ff00; }"));
+    m_pView->SetGridLineVisible(true);
+    buildRows(1);
+    const QRect rcRow = m_pView->visualRect(m_pModel->index(0, 0));
+
+    QCOMPARE(m_pView->GridLineColor(), QColor(0, 255, 0));
+    QVERIFY(looksLike(pixelAt(QPoint(rcRow.left() + 2, rcRow.bottom())), QColor(0, 255, 0)));
+}
+
+void TestItemViews::pressedPixmapWhileButtonDown()
+{
+    const QColor kPressedColor(255, 255, 0);
+    buildRows(1);
+    m_pModel->item(0, 1)->setData(filled(kHoverColor), tools::ZoneHoverPixmap2Role);
+    m_pModel->item(0, 1)->setData(filled(kPressedColor), tools::ZonePressedPixmap2Role);
+    m_pView->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+    const QPoint ptEdit = zoneRect(m_pView->visualRect(m_pModel->index(0, 1)), 1, true).center();
+    QCursor::setPos(m_pView->viewport()->mapToGlobal(ptEdit));
+    hoverAt(ptEdit);
+
+    QTest::mousePress(m_pView->viewport(), Qt::LeftButton, {}, ptEdit);
+    QVERIFY(looksLike(pixelAt(ptEdit), kPressedColor));
+
+    QTest::mouseRelease(m_pView->viewport(), Qt::LeftButton, {}, ptEdit);
+    QVERIFY(looksLike(pixelAt(ptEdit), kHoverColor));
+}
+
+void TestItemViews::delegateWithoutZonesReportsNoClick_data()
+{
+    QTest::addColumn<bool>("bPlainQtDelegate");
+
+    QTest::newRow("base delegate") << false;
+    QTest::newRow("delegate without the slots") << true;
+}
+
+void TestItemViews::delegateWithoutZonesReportsNoClick()
+{
+    QFETCH(bool, bPlainQtDelegate);
+    CBaseItemView view;
+    view.setModel(m_pModel);
+    if (bPlainQtDelegate) {
+        view.setItemDelegate(new QStyledItemDelegate(&view));
+    }
+    view.resize(400, 240);
+    buildRows(1);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QPoint ptDelete = zoneRect(view.visualRect(m_pModel->index(0, 1)), 0, true).center();
+    QSignalSpy spy(&view, &CBaseItemView::SignalClicked);
+
+    QHoverEvent hover(QEvent::HoverMove, ptDelete, QPoint(-1, -1));
+    QApplication::sendEvent(view.viewport(), &hover);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, ptDelete);
+
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(view.IsGridLineVisible());
+}
+
+void TestItemViews::editorOfCheckableCellClearsCheckBox()
+{
+    buildRows(1);
+    QStandardItem* pItem = m_pModel->item(0, 0);
+    pItem->setCheckable(true);
+    const QRect rcCell = m_pView->visualRect(pItem->index());
+
+    QLineEdit* pEdit = openLineEditor(pItem->index());
+
+    QVERIFY(pEdit);
+    const int iCheckBoxWidth = m_pView->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    QCOMPARE(pEdit->geometry().left(), rcCell.left() + iCheckBoxWidth + 4);
+    QCOMPARE(pEdit->geometry().right(), rcCell.right());
 }
 
 void TestItemViews::toolTipFallsBackToDisplayText()
