@@ -310,6 +310,7 @@ bool TaskXmlStore::addDeviceGroup(const QString& qsTaskName, const DeviceGroupIn
     appendField(deviceNode, "MainStream", group.MainStream);
     appendField(deviceNode, "SubStream", group.SubStream);
     XmlNode streamList = deviceNode.appendElement(tag("StreamGroupList"));
+    // Entries past the last slot are not slots: they are never written.
     const size_t uSlots =
         std::min(group.StreamGroups.size(), static_cast<size_t>(DeviceGroupInfo::kMaxStreamGroups));
     for (size_t i = 0; i < uSlots; ++i) {

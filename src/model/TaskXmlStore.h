@@ -14,6 +14,12 @@
 // operation: it parses the file when built and writes the whole document
 // back when destroyed, so every operation on an open store rewrites the file.
 // A closed store answers every operation with false and writes nothing.
+//
+// A missing file is started afresh by addTask() (declaration and a root
+// "TaskList"), so a first start can store the example task; any other
+// operation on a missing file leaves no file behind. A file that does not
+// parse is never overwritten: the store stays closed, and fileState() or
+// checkFile() tell the window why.
 class TaskXmlStore
 {
 public:

@@ -281,8 +281,8 @@ void TstTaskXmlStore::cleanup()
     if (bLint) {
         QProcess lint;
         lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), kTaskFile});
-        lint.waitForFinished();
-        iLintExit = lint.exitStatus() == QProcess::NormalExit ? lint.exitCode() : -1;
+        const bool bFinished = lint.waitForFinished();
+        iLintExit = bFinished && lint.exitStatus() == QProcess::NormalExit ? lint.exitCode() : -1;
         lintErrors = lint.readAllStandardError();
     }
     QDir::setCurrent(m_qsOldCurrent);
@@ -815,6 +815,7 @@ void TstTaskXmlStore::anyTextRoundTrips_data()
                             << QByteArray("a&amp;b &lt;c&gt;");
     QTest::newRow("line ends") << QStringLiteral("one\r\ntwo\tthree")
                                << QByteArray("one&#xD;\ntwo\tthree");
+    QTest::newRow("blanks only") << QStringLiteral("  \t ") << QByteArray("<Remark>  \t </Remark>");
     QTest::newRow("mixed") << QString::fromUtf8("东门 Ωμέγα 🚀 ok") << QByteArray("&#x1F680;");
 }
 
