@@ -25,7 +25,6 @@ public:
     bool createDocument(const QString& rootName);
 
     bool isNull() const { return m_element.isNull(); }
-    QString tagName() const { return m_element.tagName(); }
 
     int childElementCount() const;
     XmlNode childElementAt(int iIndex) const;
@@ -42,8 +41,6 @@ public:
     QString text() const;
     // The text as a decimal integer; text that is not a number reads as 0.
     int intValue() const;
-
-    const QDomDocument& document() const { return m_document; }
 
 private:
     XmlNode(const QDomDocument& document, const QDomElement& element);
