@@ -192,7 +192,8 @@ bool runOperation(TaskXmlStore& store, int iOperation)
     }
 }
 
-void addOperationRows()
+// addTask on a missing file starts a new one, so that test leaves it out.
+void addOperationRows(int iFirst = OpAddTask)
 {
     QTest::addColumn<int>("operation");
     const char* const names[] = {
@@ -202,7 +203,7 @@ void addOperationRows()
         "deleteDeviceGroup", "setDeviceNum",         "setMainStream",
         "setSubStream",      "getDeviceGroupCounts", "appendStreamGroup",
         "deleteStreamGroup", "setStreamGroupField",  "getStreamGroupValues"};
-    for (int i = OpAddTask; i < OpNone; ++i) {
+    for (int i = iFirst; i < OpNone; ++i) {
         QTest::newRow(names[i]) << i;
     }
 }
@@ -293,15 +294,12 @@ void TstTaskXmlStore::cleanup()
 
 void TstTaskXmlStore::missingFileQueriesLeaveNoFile_data()
 {
-    addOperationRows();
+    addOperationRows(OpDeleteTask);
 }
 
 void TstTaskXmlStore::missingFileQueriesLeaveNoFile()
 {
     QFETCH(int, operation);
-    if (operation == OpAddTask) {
-        QSKIP("addTask starts a new file; see missingFileAddTaskCreatesExampleTask");
-    }
     {
         TaskXmlStore store(kTaskFile);
         QCOMPARE(store.fileState(), TaskXmlStore::FileState::Missing);
