@@ -4,6 +4,15 @@
 
 #include <algorithm>
 
+namespace {
+
+bool isPlaceable(const NvrBandWidth& group)
+{
+    return group.Bitrate > 0 && group.DeviceNum > 0;
+}
+
+} // namespace
+
 NvrCalculator::NvrCalculator()
 {
     NvrModelTable::fill();
@@ -14,25 +23,28 @@ int NvrCalculator::compute(const QString& qsModelName, const std::vector<NvrBand
     NvrModelInfo model;
     NvrModelTable::findModelByName(qsModelName, model);
     m_iModelId = model.id;
+    const int iBandwidth = model.bandwidth;
 
-    m_vsEntries.clear();
+    // Entries go into buckets by bitrate as they are checked, highest bitrate
+    // first, so that the sort below is a plain counting sort.
+    m_viBucketStart.assign(static_cast<size_t>(iBandwidth) + 1, 0);
+    auto bucketOf = [iBandwidth](const NvrBandWidth& group) {
+        return static_cast<size_t>(iBandwidth - group.Bitrate);
+    };
     qint64 llTotalDevices = 0; // a sum of 32-bit counts
     bool bTooFast = false;
-    for (size_t i = 0; i < vsBandWidth.size(); ++i) {
-        NvrStreamEntry entry;
-        entry.index = static_cast<int>(i) + 1;
-        entry.bitrate = vsBandWidth[i].Bitrate;
-        entry.count = vsBandWidth[i].DeviceNum;
+    size_t placeableEntries = 0;
+    for (const NvrBandWidth& group : vsBandWidth) {
         // A negative count or bitrate is no device: it neither offsets the
         // total nor takes a place.
-        if (entry.count > 0) {
-            llTotalDevices += entry.count;
+        if (group.DeviceNum > 0) {
+            llTotalDevices += group.DeviceNum;
         }
-        if (entry.bitrate > model.bandwidth) {
+        if (group.Bitrate > iBandwidth) {
             bTooFast = true;
-        }
-        if (entry.bitrate > 0 && entry.count > 0) {
-            m_vsEntries.push_back(entry);
+        } else if (isPlaceable(group)) {
+            ++m_viBucketStart[bucketOf(group)];
+            ++placeableEntries;
         }
     }
     if (llTotalDevices > kMaxDevices) {
@@ -41,34 +53,27 @@ int NvrCalculator::compute(const QString& qsModelName, const std::vector<NvrBand
     if (bTooFast) {
         return ResultBitrateTooHigh;
     }
-    if (m_vsEntries.empty()) {
+    if (placeableEntries == 0) {
         return ResultNothingToPlace;
     }
-    return allocate();
-}
 
-const std::vector<NvrStreamEntry>& NvrCalculator::sortedByBitrate(int iHighest)
-{
-    // Entries above iHighest are not placed at all: they go first, in input
-    // order, and stop the allocation.
-    auto key = [iHighest](const NvrStreamEntry& entry) {
-        return entry.bitrate > iHighest ? 0 : iHighest - entry.bitrate + 1;
-    };
-    m_viBucketStart.assign(static_cast<size_t>(iHighest) + 2, 0);
-    for (const NvrStreamEntry& entry : m_vsEntries) {
-        ++m_viBucketStart[static_cast<size_t>(key(entry))];
-    }
     int iStart = 0;
     for (int& iBucket : m_viBucketStart) {
         const int iSize = iBucket;
         iBucket = iStart;
         iStart += iSize;
     }
-    m_vsSorted.resize(m_vsEntries.size());
-    for (const NvrStreamEntry& entry : m_vsEntries) {
-        m_vsSorted[static_cast<size_t>(m_viBucketStart[static_cast<size_t>(key(entry))]++)] = entry;
+    // Equal bitrates keep their input order.
+    m_vsEntries.resize(placeableEntries);
+    for (const NvrBandWidth& group : vsBandWidth) {
+        if (isPlaceable(group)) {
+            NvrStreamEntry& entry =
+                m_vsEntries[static_cast<size_t>(m_viBucketStart[bucketOf(group)]++)];
+            entry.bitrate = group.Bitrate;
+            entry.count = group.DeviceNum;
+        }
     }
-    return m_vsSorted;
+    return allocate();
 }
 
 int NvrCalculator::allocate()
@@ -81,7 +86,7 @@ int NvrCalculator::allocate()
     m_openNvrs.reset();
 
     int iRecorders = 0;
-    for (const NvrStreamEntry& entry : sortedByBitrate(iBandwidth)) {
+    for (const NvrStreamEntry& entry : m_vsEntries) {
         const int iBitrate = entry.bitrate;
         if (iBitrate > iBandwidth) {
             return 0;

@@ -33,12 +33,11 @@ public:
 private:
     // Allocation of the entry list to recorders of the current model.
     int allocate();
-    // The entries, highest bitrate first, equal bitrates in input order: a
-    // counting sort, since bitrates are bounded by the model's bandwidth.
-    const std::vector<NvrStreamEntry>& sortedByBitrate(int iHighest);
 
+    // The groups that have devices to place, highest bitrate first, equal
+    // bitrates in input order.
     std::vector<NvrStreamEntry> m_vsEntries;
-    std::vector<NvrStreamEntry> m_vsSorted;
+    // Counting sort by bitrate: where each bitrate's entries start.
     std::vector<int> m_viBucketStart;
     OpenNvrList m_openNvrs;
     int m_iModelId = 0;
