@@ -87,10 +87,7 @@ int NvrCalculator::allocate()
 
     int iRecorders = 0;
     for (const NvrStreamEntry& entry : m_vsEntries) {
-        const int iBitrate = entry.bitrate;
-        if (iBitrate > iBandwidth) {
-            return 0;
-        }
+        const int iBitrate = entry.bitrate; // never above iBandwidth: compute() checked
         const int iLeft = m_openNvrs.fillFirstFit(iBitrate, entry.count);
         if (iLeft == 0) {
             continue;
