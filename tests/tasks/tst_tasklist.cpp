@@ -76,6 +76,7 @@ private Q_SLOTS:
     void deleteOnlyRowLeavesEmptyList();
     void exampleTaskIsAnnouncedByStoredName();
     void damagedFileIsReportedAndLeftAlone();
+    void unreadableFileIsReported();
 
 private:
     void makeWidget();
@@ -463,6 +464,21 @@ void TestTaskList::damagedFileIsReportedAndLeftAlone()
     QCOMPARE(model()->rowCount(), 0);
     QCOMPARE(labListNum(), QStringLiteral("0"));
     QCOMPARE(fileBytes(QStringLiteral("Task.xml")), damaged);
+}
+
+void TestTaskList::unreadableFileIsReported()
+{
+    // A folder of that name exists but cannot be read as a file.
+    QVERIFY(QDir::current().mkdir(QStringLiteral("Task.xml")));
+    Message message;
+    ModalAnswer report([&](QWidget* pBox) { message = readAndClose(pBox); });
+    makeWidget();
+    QTRY_VERIFY(report.answered());
+    QCOMPARE(message.qsTitle, QStringLiteral("Error"));
+    QVERIFY2(message.qsText.contains(QStringLiteral("cannot be opened")),
+             qPrintable(message.qsText));
+    QCOMPARE(model()->rowCount(), 0);
+    QVERIFY(QFileInfo(QStringLiteral("Task.xml")).isDir());
 }
 
 QTEST_MAIN(TestTaskList)
