@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +24,7 @@ struct Seen
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
     QStringList nameFilters;
     QString qsStyle;
+    bool bLeftOpen = false;
 
     void read(QWidget* pFrame, QFileDialog* pFileDialog)
     {
@@ -39,6 +41,10 @@ struct Seen
 };
 
 // Answers the next framed file dialog: chooses qsPath, or cancels when it is null.
+// A folder is chosen by entering it; a file name is typed into the name field
+// (selectFile() leaves that field alone while it has the focus). Several files
+// are typed as "\"a\" \"b\"" after entering their folder. A dialog that refuses
+// the choice is cancelled, so a test fails instead of hanging.
 ModalAnswer* choose(Seen& seen, const QString& qsPath)
 {
     return new ModalAnswer([&seen, qsPath](QWidget* pModal) {
@@ -55,9 +61,16 @@ ModalAnswer* choose(Seen& seen, const QString& qsPath)
         if (pFileDialog->fileMode() == QFileDialog::Directory) {
             pFileDialog->setDirectory(qsPath);
         } else {
-            pFileDialog->selectFile(qsPath);
+            const QFileInfo chosen(qsPath);
+            pFileDialog->setDirectory(chosen.absolutePath());
+            pFileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(chosen.fileName());
         }
         static_cast<QDialog*>(pFileDialog)->accept();
+        seen.bLeftOpen = pModal->isVisible();
+        if (seen.bLeftOpen) {
+            static_cast<QDialog*>(pModal)->reject();
+        }
     });
 }
 
@@ -183,6 +196,7 @@ void TestCPathComboBox::saveModeAddsFilterExtension()
     QScopedPointer<ModalAnswer> answer(choose(seen, m_dir.path() + QLatin1Char('/') + qsTyped));
     box.showPopup();
     QVERIFY(answer->answered());
+    QVERIFY(!seen.bLeftOpen);
     QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
     QCOMPARE(seen.nameFilters, QStringList(QStringLiteral("Excel (*.xls)")));
     QCOMPARE(box.currentText(), m_dir.path() + QLatin1Char('/') + qsExpected);
@@ -211,7 +225,8 @@ void TestCPathComboBox::severalFilesModeJoinsThem()
     box.SetPathType(CPathComboBox::OpenFiles);
     box.addItem(m_dir.path());
     Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, QStringLiteral("\"a.xml\" \"b.xml\"")));
+    QScopedPointer<ModalAnswer> answer(
+        choose(seen, m_dir.path() + QStringLiteral("/\"a.xml\" \"b.xml\"")));
     box.showPopup();
     QVERIFY(answer->answered());
     QCOMPARE(seen.fileMode, QFileDialog::ExistingFiles);
