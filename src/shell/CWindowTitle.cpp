@@ -33,9 +33,10 @@ const char* const kRestoreStyleAfterMaximize =
 const int kNormalWidth = 1024;
 const int kNormalHeight = 768;
 
-QPushButton* makeSizeButton(QWidget* parent)
+QPushButton* makeSizeButton(const char* pszName, QWidget* parent)
 {
     auto* pButton = new QPushButton(parent);
+    pButton->setObjectName(QString::fromLatin1(pszName));
     pButton->setFixedSize(20, 20);
     pButton->setFocusPolicy(Qt::ClickFocus);
     return pButton;
@@ -74,9 +75,9 @@ void CWindowTitle::buildLayout()
     auto* pRightLayout = new QHBoxLayout;
     pRightLayout->setSpacing(1);
     pRightLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    m_pMinBtn = makeSizeButton(this);
-    m_pMaxBtn = makeSizeButton(this);
-    m_pCloseBtn = makeSizeButton(this);
+    m_pMinBtn = makeSizeButton("m_pMinBtn", this);
+    m_pMaxBtn = makeSizeButton("m_pMaxBtn", this);
+    m_pCloseBtn = makeSizeButton("m_pCloseBtn", this);
     pRightLayout->addWidget(m_pMinBtn);
     pRightLayout->addWidget(m_pMaxBtn);
     pRightLayout->addWidget(m_pCloseBtn);
