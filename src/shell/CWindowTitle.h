@@ -7,7 +7,6 @@
 
 class QLabel;
 class QPushButton;
-class QSpacerItem;
 
 // The title bar of the frameless main window: icon, title, minimise,
 // maximise/restore and close, and dragging the window by the bar.
@@ -17,7 +16,9 @@ class CWindowTitle : public QWidget
 public:
     explicit CWindowTitle(QWidget* parent);
 
-    bool isMaximized() const { return m_bMaximized; }
+    // Whether the window fills the work area (the bar's own flag, not a window
+    // state).
+    bool isWindowMaximized() const { return m_bMaximized; }
 
 public slots:
     void showSmall();

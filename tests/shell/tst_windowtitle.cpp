@@ -65,13 +65,13 @@ private slots:
     void maxButtonMaximisesAndRestores()
     {
         QTest::mouseClick(maxButton(), Qt::LeftButton);
-        QVERIFY(m_pTitle->isMaximized());
+        QVERIFY(m_pTitle->isWindowMaximized());
         QTRY_COMPARE(m_pWindow->size(), available().size());
         QTRY_COMPARE(m_pWindow->pos(), QPoint(0, 0));
         QCOMPARE(maxButton()->styleSheet(), QString::fromLatin1(kRestoreStyle));
 
         QTest::mouseClick(maxButton(), Qt::LeftButton);
-        QVERIFY(!m_pTitle->isMaximized());
+        QVERIFY(!m_pTitle->isWindowMaximized());
         QTRY_COMPARE(m_pWindow->size(), QSize(1024, 768));
         QCOMPARE(maxButton()->styleSheet(), QString::fromLatin1(kFullScreenStyle));
     }
@@ -79,10 +79,10 @@ private slots:
     void doubleClickTwiceCentresTheWindow()
     {
         doubleClickTitle();
-        QVERIFY(m_pTitle->isMaximized());
+        QVERIFY(m_pTitle->isWindowMaximized());
         QTRY_COMPARE(m_pWindow->size(), QSize(1280, 1024));
         doubleClickTitle();
-        QVERIFY(!m_pTitle->isMaximized());
+        QVERIFY(!m_pTitle->isWindowMaximized());
         QTRY_COMPARE(m_pWindow->size(), QSize(1024, 768));
         const QPoint centred(available().width() / 2 - 512, available().height() / 2 - 384);
         QCOMPARE(centred, QPoint(128, 128));
