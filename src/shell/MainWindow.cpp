@@ -1,11 +1,15 @@
 #include "shell/MainWindow.h"
 
+#include "controls/CWarnDlg.h"
 #include "shell/CWindowTitle.h"
 #include "shell/UserManual.h"
 
 #include "ui_MainWindow.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 
 namespace {
 const char* const kFullFrameStyle =
@@ -71,6 +75,24 @@ void MainWindow::changeSize(bool bFull)
 bool MainWindow::openManual()
 {
     return openUserManual();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && !openManual()) {
+        CWarnDlg::Information(tr("Info"), tr("Can not find Manual."), this);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (CWarnDlg::Question(tr("Confirm"), tr("Sure to close software"), this) != 1) {
+        event->ignore();
+        return;
+    }
+    // Queued, so that the event loop ends only after the close completes.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
+    event->accept();
 }
 
 void MainWindow::applyFrameStyle()

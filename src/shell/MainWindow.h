@@ -23,6 +23,10 @@ public:
     void changeSize(bool bFull);
     bool openManual();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void applyFrameStyle();
     void createLayout();

@@ -1,12 +1,16 @@
 #include "shell/CWindowTitle.h"
 #include "shell/MainWindow.h"
 
+#include "ModalAnswer.h"
+#include "WarnDlgContent.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -125,6 +129,77 @@ private slots:
         QVERIFY(window.openManual());
         QCOMPARE(m_recorder.urls, QList<QUrl>({QUrl::fromLocalFile(qsManual)}));
         QFile::remove(qsManual);
+    }
+
+    void f1WithoutManualSaysSo()
+    {
+        MainWindow window;
+        window.show();
+        WarnDlgContent shown;
+        ModalAnswer answer([&shown](QWidget* pDialog) {
+            shown = WarnDlgContent::of(pDialog);
+            WarnDlgContent::click(pDialog, "m_pCloseBtn");
+        });
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(answer.answered());
+        QCOMPARE(shown.qsTitle, QStringLiteral("Info"));
+        QCOMPARE(shown.qsText, QStringLiteral("Can not find Manual."));
+        QVERIFY(m_recorder.urls.isEmpty());
+    }
+
+    void f1WithManualOpensIt()
+    {
+        const QString qsManual = m_runDir.filePath(QStringLiteral("Vardex User Manual.pdf"));
+        QVERIFY(touch(qsManual));
+        MainWindow window;
+        window.show();
+        ModalAnswer answer([](QWidget* pDialog) { pDialog->hide(); }, 300);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QTest::qWait(350);
+        QVERIFY(!answer.answered());
+        QCOMPARE(m_recorder.urls.size(), 1);
+        QFile::remove(qsManual);
+    }
+
+    void cancelKeepsTheWindowAndTheApplication()
+    {
+        MainWindow window;
+        window.show();
+        WarnDlgContent shown;
+        ModalAnswer answer([&shown](QWidget* pDialog) {
+            shown = WarnDlgContent::of(pDialog);
+            WarnDlgContent::click(pDialog, "pCancelBtn");
+        });
+        QVERIFY(!window.close());
+        QVERIFY(answer.answered());
+        QCOMPARE(shown.qsTitle, QStringLiteral("Confirm"));
+        QCOMPARE(shown.qsText, QStringLiteral("Sure to close software"));
+        QVERIFY(window.isVisible());
+
+        // No quit is pending: only the watchdog ends the event loop.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+        watchdog.start(200);
+        QCOMPARE(QCoreApplication::exec(), 7);
+    }
+
+    void okClosesAndQueuesTheQuit()
+    {
+        MainWindow window;
+        window.show();
+        ModalAnswer answer([](QWidget* pDialog) { WarnDlgContent::click(pDialog, "pOkBtn"); });
+        QVERIFY(window.close());
+        QVERIFY(answer.answered());
+        QVERIFY(!window.isVisible());
+
+        // A quit made at once, with no event loop running, would be lost: the
+        // loop started now ends only through a quit waiting in the queue.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+        watchdog.start(5000);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 
