@@ -1,4 +1,687 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>BandwidthCalculateWidget</name>
+    <message>
+        <source>BandwidthCalculateWidget</source>
+        <translation>BandwidthCalculateWidget</translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation>Bandwidth:</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>Kbps</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Gbps</source>
+        <translation>Gbps</translation>
+    </message>
+</context>
+<context>
+    <name>CBaseDialogClass</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CKesaApplication</name>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>Software is already running.</source>
+        <translation>Software is already running.</translation>
+    </message>
+    <message>
+        <source>The least resolution is 1024*768.</source>
+        <translation>The least resolution is 1024*768.</translation>
+    </message>
+</context>
+<context>
+    <name>CPathComboBox</name>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Directory</translation>
+    </message>
+</context>
+<context>
+    <name>CWarnDlgClass</name>
+    <message>
+        <source>CWarmDlg</source>
+        <translation>CWarmDlg</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitle</name>
+    <message>
+        <source>Vardex</source>
+        <translation>Vardex</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceList</name>
+    <message>
+        <source>DeviceListWidget</source>
+        <translation>DeviceListWidget</translation>
+    </message>
+    <message>
+        <source>Stream List</source>
+        <translation>Stream List</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Add Device</translation>
+    </message>
+    <message>
+        <source>Delete Device</source>
+        <translation>Delete Device</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListWidget</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Adding failed.</source>
+        <translation>Adding failed.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceManageModel</name>
+    <message>
+        <source>Device Type</source>
+        <translation>Device Type</translation>
+    </message>
+    <message>
+        <source>Device Count</source>
+        <translation>Device Count</translation>
+    </message>
+    <message>
+        <source>Stream Count</source>
+        <translation>Stream Count</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Bitrate(Kbps)</source>
+        <translation>Bitrate(Kbps)</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Main Stream</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Sub Stream</translation>
+    </message>
+    <message>
+        <source>Add/Delete Stream</source>
+        <translation>Add/Delete Stream</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Device Count Ranges [1~999]</source>
+        <translation>Device Count Ranges [1~999]</translation>
+    </message>
+    <message>
+        <source>Stream Count Ranges [1~384000]</source>
+        <translation>Stream Count Ranges [1~384000]</translation>
+    </message>
+    <message>
+        <source>Bitrate Ranges [32~16384]</source>
+        <translation>Bitrate Ranges [32~16384]</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation>The Bit rate is not valid(range 0 or 32k-16384k)</translation>
+    </message>
+</context>
+<context>
+    <name>HDDCapacityWidget</name>
+    <message>
+        <source>HDDCapacityWidget</source>
+        <translation>HDDCapacityWidget</translation>
+    </message>
+    <message>
+        <source>Record Time:</source>
+        <translation>Record Time:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>HDD Capacity:</source>
+        <translation>HDD Capacity:</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>Record time should less than 365 days.</source>
+        <translation>Record time should less than 365 days.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vardex</source>
+        <translation>Vardex</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Can not find Manual.</source>
+        <translation>Can not find Manual.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Sure to close software</source>
+        <translation>Sure to close software</translation>
+    </message>
+</context>
+<context>
+    <name>NVRCalculateWidget</name>
+    <message>
+        <source>NVRCalculateWidget</source>
+        <translation>NVRCalculateWidget</translation>
+    </message>
+    <message>
+        <source>NVR Type:</source>
+        <translation>NVR Type:</translation>
+    </message>
+    <message>
+        <source>NVR Number:</source>
+        <translation>NVR Number:</translation>
+    </message>
+    <message>
+        <source>Calculation...</source>
+        <translation>Calculation...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The sum of IPC number can not be bigger than 1000000</source>
+        <translation>The sum of IPC number can not be bigger than 1000000</translation>
+    </message>
+    <message>
+        <source>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</source>
+        <translation>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</translation>
+    </message>
+</context>
+<context>
+    <name>NewDevice</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Adding device of your task</source>
+        <translation>Adding device of your task</translation>
+    </message>
+    <message>
+        <source>Device Type:</source>
+        <translation>Device Type:</translation>
+    </message>
+    <message>
+        <source>Device Count:</source>
+        <translation>Device Count:</translation>
+    </message>
+    <message>
+        <source>Main Stream</source>
+        <translation>Main Stream</translation>
+    </message>
+    <message>
+        <source>Sub Stream</source>
+        <translation>Sub Stream</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>Frame Rate:</translation>
+    </message>
+    <message>
+        <source>Bitrate(kbps):</source>
+        <translation>Bitrate(kbps):</translation>
+    </message>
+</context>
+<context>
+    <name>NewDeviceWidget</name>
+    <message>
+        <source>Add Device</source>
+        <translation>Add Device</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Customize</translation>
+    </message>
+    <message>
+        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
+        <translation>The Bit rate is not valid(range 0 or 32k-16384k)</translation>
+    </message>
+    <message>
+        <source>Device Number Range [1~999]</source>
+        <translation>Device Number Range [1~999]</translation>
+    </message>
+    <message>
+        <source>Bitrate Ranges [32~16384]</source>
+        <translation>Bitrate Ranges [32~16384]</translation>
+    </message>
+</context>
+<context>
+    <name>NewStreamGroupWidget</name>
+    <message>
+        <source>NewStreamGroupWidget</source>
+        <translation>NewStreamGroupWidget</translation>
+    </message>
+    <message>
+        <source>The selected device type:</source>
+        <translation>The selected device type:</translation>
+    </message>
+    <message>
+        <source>The new stream parameters:</source>
+        <translation>The new stream parameters:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Framerate:</source>
+        <translation>Framerate:</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>New stream number:</source>
+        <translation>New stream number:</translation>
+    </message>
+    <message>
+        <source>Add Stream Group</source>
+        <translation>Add Stream Group</translation>
+    </message>
+    <message>
+        <source>Bitrate Ranges [32~16384]</source>
+        <translation>Bitrate Ranges [32~16384]</translation>
+    </message>
+</context>
+<context>
+    <name>NewTask</name>
+    <message>
+        <source>New Task</source>
+        <translation>New Task</translation>
+    </message>
+    <message>
+        <source>Task Name:</source>
+        <translation>Task Name:</translation>
+    </message>
+    <message>
+        <source>Task Type:</source>
+        <translation>Task Type:</translation>
+    </message>
+    <message>
+        <source>Recommanded DVR:</source>
+        <translation>Recommanded DVR:</translation>
+    </message>
+    <message>
+        <source>Recommanded IPC:</source>
+        <translation>Recommanded IPC:</translation>
+    </message>
+    <message>
+        <source>Remark:</source>
+        <translation>Remark:</translation>
+    </message>
+    <message>
+        <source>Normal Task</source>
+        <translation>Normal Task</translation>
+    </message>
+    <message>
+        <source>High Definition Task</source>
+        <translation>High Definition Task</translation>
+    </message>
+    <message>
+        <source>Standard Definition Task</source>
+        <translation>Standard Definition Task</translation>
+    </message>
+</context>
+<context>
+    <name>NewTaskWidget</name>
+    <message>
+        <source>Reserved task name can not be added.</source>
+        <translation>Reserved task name can not be added.</translation>
+    </message>
+    <message>
+        <source>The task name is invalid</source>
+        <translation>The task name is invalid</translation>
+    </message>
+    <message>
+        <source>Task name already exists.</source>
+        <translation>Task name already exists.</translation>
+    </message>
+    <message>
+        <source>Device Count Ranges [1~999]</source>
+        <translation>Device Count Ranges [1~999]</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>KV-R08-1</source>
+        <translation>KV-R08-1</translation>
+    </message>
+    <message>
+        <source>KV-R16-1</source>
+        <translation>KV-R16-1</translation>
+    </message>
+    <message>
+        <source>KV-R32-1</source>
+        <translation>KV-R32-1</translation>
+    </message>
+    <message>
+        <source>KV-T64-1</source>
+        <translation>KV-T64-1</translation>
+    </message>
+    <message>
+        <source>KV-R08-2</source>
+        <translation>KV-R08-2</translation>
+    </message>
+    <message>
+        <source>KV-R16-2</source>
+        <translation>KV-R16-2</translation>
+    </message>
+    <message>
+        <source>KV-R32-2</source>
+        <translation>KV-R32-2</translation>
+    </message>
+    <message>
+        <source>KV-R04-3</source>
+        <translation>KV-R04-3</translation>
+    </message>
+    <message>
+        <source>KV-R08-3</source>
+        <translation>KV-R08-3</translation>
+    </message>
+    <message>
+        <source>KV-R16-3</source>
+        <translation>KV-R16-3</translation>
+    </message>
+    <message>
+        <source>KV-R04-4</source>
+        <translation>KV-R04-4</translation>
+    </message>
+    <message>
+        <source>KV-R08-4</source>
+        <translation>KV-R08-4</translation>
+    </message>
+    <message>
+        <source>KV-R16-4</source>
+        <translation>KV-R16-4</translation>
+    </message>
+    <message>
+        <source>KV-R04-5</source>
+        <translation>KV-R04-5</translation>
+    </message>
+    <message>
+        <source>KV-R08-5</source>
+        <translation>KV-R08-5</translation>
+    </message>
+    <message>
+        <source>KV-R16-5</source>
+        <translation>KV-R16-5</translation>
+    </message>
+    <message>
+        <source>KV-T08-1</source>
+        <translation>KV-T08-1</translation>
+    </message>
+    <message>
+        <source>KV-T16-1</source>
+        <translation>KV-T16-1</translation>
+    </message>
+    <message>
+        <source>KV-T32-1</source>
+        <translation>KV-T32-1</translation>
+    </message>
+    <message>
+        <source>KV-W08-1</source>
+        <translation>KV-W08-1</translation>
+    </message>
+    <message>
+        <source>KV-W16-1</source>
+        <translation>KV-W16-1</translation>
+    </message>
+    <message>
+        <source>KV-W32-1</source>
+        <translation>KV-W32-1</translation>
+    </message>
+    <message>
+        <source>KV-W64-1</source>
+        <translation>KV-W64-1</translation>
+    </message>
+    <message>
+        <source>KV-W64-7</source>
+        <translation>KV-W64-7</translation>
+    </message>
+    <message>
+        <source>KV-Z08-1</source>
+        <translation>KV-Z08-1</translation>
+    </message>
+    <message>
+        <source>KV-Z16-1</source>
+        <translation>KV-Z16-1</translation>
+    </message>
+    <message>
+        <source>KV-Z32-1</source>
+        <translation>KV-Z32-1</translation>
+    </message>
+    <message>
+        <source>KV-Z64-1</source>
+        <translation>KV-Z64-1</translation>
+    </message>
+    <message>
+        <source>KV-Z08-6</source>
+        <translation>KV-Z08-6</translation>
+    </message>
+    <message>
+        <source>KV-Z16-6</source>
+        <translation>KV-Z16-6</translation>
+    </message>
+    <message>
+        <source>KV-Z32-6</source>
+        <translation>KV-Z32-6</translation>
+    </message>
+    <message>
+        <source>KV-Z64-6</source>
+        <translation>KV-Z64-6</translation>
+    </message>
+    <message>
+        <source>KV-M04-1</source>
+        <translation>KV-M04-1</translation>
+    </message>
+    <message>
+        <source>KV-M08-1</source>
+        <translation>KV-M08-1</translation>
+    </message>
+    <message>
+        <source>KV-M16-1</source>
+        <translation>KV-M16-1</translation>
+    </message>
+    <message>
+        <source>KV-P04-1</source>
+        <translation>KV-P04-1</translation>
+    </message>
+    <message>
+        <source>KV-P08-1</source>
+        <translation>KV-P08-1</translation>
+    </message>
+    <message>
+        <source>KV-P16-1</source>
+        <translation>KV-P16-1</translation>
+    </message>
+    <message>
+        <source>KV-P04-6</source>
+        <translation>KV-P04-6</translation>
+    </message>
+    <message>
+        <source>KV-P08-6</source>
+        <translation>KV-P08-6</translation>
+    </message>
+    <message>
+        <source>KV-P16-6</source>
+        <translation>KV-P16-6</translation>
+    </message>
+    <message>
+        <source>KV-Q04-1</source>
+        <translation>KV-Q04-1</translation>
+    </message>
+    <message>
+        <source>KV-Q08-1</source>
+        <translation>KV-Q08-1</translation>
+    </message>
+    <message>
+        <source>KV-Q16-1</source>
+        <translation>KV-Q16-1</translation>
+    </message>
+    <message>
+        <source>KV-Z16-7</source>
+        <translation>KV-Z16-7</translation>
+    </message>
+    <message>
+        <source>KV-Z32-7</source>
+        <translation>KV-Z32-7</translation>
+    </message>
+    <message>
+        <source>KV-Z64-7</source>
+        <translation>KV-Z64-7</translation>
+    </message>
+</context>
+<context>
+    <name>TaskManage</name>
+    <message>
+        <source>TaskManageWidget</source>
+        <translation>TaskManageWidget</translation>
+    </message>
+    <message>
+        <source>Calculate Task List:</source>
+        <translation>Calculate Task List:</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>New Task</translation>
+    </message>
+</context>
+<context>
+    <name>TaskManageModel</name>
+    <message>
+        <source>Example Task</source>
+        <translation>Example Task</translation>
+    </message>
+    <message>
+        <source>Edit and Delete</source>
+        <translation>Edit and Delete</translation>
+    </message>
+</context>
+<context>
+    <name>TaskManageWidget</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The task file %1 is damaged and cannot be read. It was left untouched.</source>
+        <translation>The task file %1 is damaged and cannot be read. It was left untouched.</translation>
+    </message>
+    <message>
+        <source>The task file %1 cannot be opened. It was left untouched.</source>
+        <translation>The task file %1 cannot be opened. It was left untouched.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>Up to 50 task can be added.</source>
+        <translation>Up to 50 task can be added.</translation>
+    </message>
+    <message>
+        <source>Adding failed.</source>
+        <translation>Adding failed.</translation>
+    </message>
+</context>
 </TS>
