@@ -1,0 +1,142 @@
+#include "export/CompoundFileWriter.h"
+
+#include <QtEndian>
+
+namespace {
+constexpr int kSectorSize = 512;
+constexpr int kEntriesPerFatSector = kSectorSize / 4;
+constexpr int kHeaderFatSlots = 109;
+constexpr int kDirectoryEntrySize = 128;
+constexpr quint32 kFreeSector = 0xFFFFFFFF;
+constexpr quint32 kEndOfChain = 0xFFFFFFFE;
+constexpr quint32 kFatSector = 0xFFFFFFFD;
+constexpr quint32 kNoStream = 0xFFFFFFFF;
+
+void put16(QByteArray& bytes, quint16 value)
+{
+    char buffer[2];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, 2);
+}
+
+void put32(QByteArray& bytes, quint32 value)
+{
+    char buffer[4];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, 4);
+}
+
+void padTo(QByteArray& bytes, int size)
+{
+    if (bytes.size() < size) {
+        bytes.append(size - bytes.size(), '\0');
+    }
+}
+
+int fatSectorsFor(int dataSectors)
+{
+    int fatSectors = 1;
+    while (fatSectors * kEntriesPerFatSector < dataSectors + fatSectors) {
+        ++fatSectors;
+    }
+    return fatSectors;
+}
+
+QByteArray header(int fatSectors, quint32 firstFatSector, quint32 directorySector)
+{
+    QByteArray bytes = QByteArray::fromHex("D0CF11E0A1B11AE1");
+    bytes.append(16, '\0');   // class id
+    put16(bytes, 0x003E);     // minor version
+    put16(bytes, 0x0003);     // major version 3: 512-byte sectors
+    put16(bytes, 0xFFFE);     // little-endian
+    put16(bytes, 9);          // sector size 2^9
+    put16(bytes, 6);          // mini sector size 2^6
+    bytes.append(6, '\0');    // reserved
+    put32(bytes, 0);          // directory sectors (always 0 in version 3)
+    put32(bytes, fatSectors); // allocation-table sectors
+    put32(bytes, directorySector);
+    put32(bytes, 0); // transaction signature
+    put32(bytes, CompoundFileWriter::kMiniStreamCutoff);
+    put32(bytes, kEndOfChain); // no mini allocation table
+    put32(bytes, 0);
+    put32(bytes, kEndOfChain); // no extra index sectors
+    put32(bytes, 0);
+    for (int i = 0; i < kHeaderFatSlots; ++i) {
+        put32(bytes, i < fatSectors ? firstFatSector + i : kFreeSector);
+    }
+    return bytes;
+}
+
+QByteArray directoryEntry(const QString& qsName, quint8 type, quint32 child, quint32 start,
+                          quint32 size)
+{
+    QByteArray bytes;
+    for (QChar c : qsName) {
+        put16(bytes, c.unicode());
+    }
+    padTo(bytes, 64);
+    put16(bytes, quint16((qsName.size() + 1) * 2)); // name length with its terminator
+    bytes.append(char(type));
+    bytes.append(char(1)); // black in the red-black tree
+    put32(bytes, kNoStream);
+    put32(bytes, kNoStream);
+    put32(bytes, child);
+    bytes.append(16, '\0'); // class id
+    put32(bytes, 0);        // state bits
+    bytes.append(16, '\0'); // creation and modification times
+    put32(bytes, start);
+    put32(bytes, size);
+    put32(bytes, 0); // high half of the size
+    return bytes;
+}
+
+QByteArray unusedDirectoryEntry()
+{
+    QByteArray bytes(68, '\0');
+    put32(bytes, kNoStream);
+    put32(bytes, kNoStream);
+    put32(bytes, kNoStream);
+    padTo(bytes, kDirectoryEntrySize);
+    return bytes;
+}
+} // namespace
+
+QByteArray CompoundFileWriter::singleStreamFile(const QString& qsStreamName, QByteArray stream)
+{
+    padTo(stream, kMiniStreamCutoff);
+    const quint32 streamSize = quint32(stream.size());
+    const int streamSectors = (stream.size() + kSectorSize - 1) / kSectorSize;
+    const quint32 directorySector = quint32(streamSectors);
+    const int fatSectors = fatSectorsFor(streamSectors + 1);
+    if (fatSectors > kHeaderFatSlots) {
+        return QByteArray();
+    }
+    const quint32 firstFatSector = directorySector + 1;
+
+    QByteArray file = header(fatSectors, firstFatSector, directorySector);
+    padTo(file, kSectorSize);
+
+    padTo(stream, streamSectors * kSectorSize);
+    file += stream;
+
+    QByteArray directory = directoryEntry(QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
+    directory += directoryEntry(qsStreamName, 2, kNoStream, 0, streamSize);
+    while (directory.size() < kSectorSize) {
+        directory += unusedDirectoryEntry();
+    }
+    file += directory;
+
+    QByteArray fat;
+    for (int sector = 0; sector < streamSectors; ++sector) {
+        put32(fat, sector + 1 < streamSectors ? quint32(sector + 1) : kEndOfChain);
+    }
+    put32(fat, kEndOfChain); // the directory's one sector
+    for (int i = 0; i < fatSectors; ++i) {
+        put32(fat, kFatSector);
+    }
+    while (fat.size() < fatSectors * kSectorSize) {
+        put32(fat, kFreeSector);
+    }
+    file += fat;
+    return file;
+}
