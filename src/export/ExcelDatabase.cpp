@@ -2,7 +2,6 @@
 
 #include "export/XlsWorkbookWriter.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -33,6 +32,9 @@ bool ExcelDatabase::create(const QString& qsPath, QString* pError)
     const QFileInfo folder(QFileInfo(qsPath).absolutePath());
     if (!folder.isDir()) {
         return failWith(pError, QStringLiteral("folder %1 does not exist").arg(folder.filePath()));
+    }
+    if (QFileInfo(qsPath).isDir()) {
+        return failWith(pError, QStringLiteral("%1 is a folder").arg(qsPath));
     }
     m_pFile = std::make_unique<QSaveFile>(qsPath);
     if (!m_pFile->open(QIODevice::WriteOnly)) {

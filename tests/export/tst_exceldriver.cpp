@@ -298,6 +298,7 @@ void tst_ExcelDriver::badTarget_failsOpen_data()
     QTest::newRow("empty name") << connectionString(qsFolder, QString());
     QTest::newRow("folder is a file")
         << connectionString(QStringLiteral("/etc/passwd/"), QStringLiteral("a.xls"));
+    QTest::newRow("name of a folder") << connectionString(qsFolder, QStringLiteral("taken"));
     QTest::newRow("no DBQ") << QStringLiteral("CREATE_DB=\"a.xls\"");
     QTest::newRow("no CREATE_DB") << QStringLiteral("DBQ=") + qsFolder + QStringLiteral("a.xls");
     QTest::newRow("other file") << QStringLiteral("CREATE_DB=\"b.xls\";DBQ=") + qsFolder +
@@ -307,7 +308,7 @@ void tst_ExcelDriver::badTarget_failsOpen_data()
 void tst_ExcelDriver::badTarget_failsOpen()
 {
     QFETCH(QString, database);
-    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("bad")));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("bad/taken")));
 
     QSqlDatabase db =
         QSqlDatabase::addDatabase(ExcelSqlDriver::driverName(), QStringLiteral("excelexport"));
