@@ -10,7 +10,15 @@ ExcelSqlResult::ExcelSqlResult(const ExcelSqlDriver* pDriver) : QSqlResult(pDriv
 {
 }
 
+// Qt hands prepare() the statement with its placeholders rewritten; the
+// statement as the caller wrote it is lastQuery().
 bool ExcelSqlResult::prepare(const QString& qsQuery)
+{
+    Q_UNUSED(qsQuery)
+    return parse(lastQuery());
+}
+
+bool ExcelSqlResult::parse(const QString& qsQuery)
 {
     setActive(false);
     const auto* pDriver = static_cast<const ExcelSqlDriver*>(driver());
@@ -44,7 +52,7 @@ bool ExcelSqlResult::exec()
 
 bool ExcelSqlResult::reset(const QString& qsQuery)
 {
-    return prepare(qsQuery) && exec();
+    return parse(qsQuery) && exec();
 }
 
 QVariant ExcelSqlResult::data(int i)

@@ -28,6 +28,7 @@ protected:
     int numRowsAffected() override;
 
 private:
+    bool parse(const QString& qsQuery);
     bool fail(const QString& qsError);
 
     ExcelSqlStatement m_statement;
