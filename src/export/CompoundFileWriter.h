@@ -13,8 +13,6 @@ public:
     // stream, which this writer does not produce: they are padded to it.
     static constexpr int kMiniStreamCutoff = 4096;
 
-    // The file bytes, or an empty array when the stream is too large for a
-    // file without extra allocation-table index sectors (about 7 MB).
     static QByteArray singleStreamFile(const QString& qsStreamName, QByteArray stream);
 };
 

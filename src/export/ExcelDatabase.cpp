@@ -58,9 +58,6 @@ bool ExcelDatabase::save(QString* pError)
         return true;
     }
     const QByteArray bytes = XlsWorkbookWriter::workbookFile(*pSheet);
-    if (bytes.isEmpty()) {
-        return failWith(pError, QStringLiteral("the sheet is too large"));
-    }
     if (pFile->write(bytes) != bytes.size() || !pFile->commit()) {
         return failWith(pError, pFile->errorString());
     }

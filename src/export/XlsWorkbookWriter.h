@@ -22,7 +22,7 @@ public:
     // The "Workbook" stream.
     static QByteArray workbookStream(const XlsSheet& sheet);
 
-    // The whole file, or an empty array when the sheet is too large.
+    // The whole file.
     static QByteArray workbookFile(const XlsSheet& sheet);
 };
 

@@ -70,6 +70,7 @@ private slots:
     void placeholderNotRebound_keepsItsValue();
     void tableNameWithBrackets();
     void streamRecords_areWellFormed();
+    void longStrings_continueWithFlagBytes();
     void sheetName_data();
     void sheetName();
     void badTarget_failsOpen_data();
@@ -166,6 +167,18 @@ void tst_ExcelDriver::workbookHoldsEveryRow_data()
                                                         QString(5000, QChar(0x4E2D)), QString(),
                                                         QString(), QString(), QString(), QString(),
                                                         QStringLiteral("end")}};
+    // Over 7 MB the allocation table needs more sectors than the header lists.
+    // Each text stays under 8 KB: FreeXL misreads a string that spans more
+    // than two records.
+    QVector<QStringList> huge;
+    for (int i = 0; i < 130; ++i) {
+        QStringList cells;
+        for (int column = 0; column < kColumns.size(); ++column) {
+            cells.append(QString::number(i * 8 + column) + QString(4000, QChar(0x6587)));
+        }
+        huge.append(cells);
+    }
+    QTest::newRow("over 7 MB") << QStringLiteral("Huge") << huge;
     QTest::newRow("no rows") << QStringLiteral("Empty") << QVector<QStringList>();
     QTest::newRow("empty rows between")
         << QStringLiteral("Gaps")
@@ -253,6 +266,66 @@ void tst_ExcelDriver::streamRecords_areWellFormed()
     QVERIFY(sheetOffset > 0 && sheetOffset + 8 <= stream.size());
     QCOMPARE(qFromLittleEndian<quint16>(stream.constData() + sheetOffset), quint16(0x0809));
     QCOMPARE(qFromLittleEndian<quint16>(stream.constData() + sheetOffset + 6), quint16(0x0010));
+}
+
+// Texts longer than a record span several CONTINUE records, each opening
+// with the flag byte. FreeXL misreads those, so the SST is read back here.
+void tst_ExcelDriver::longStrings_continueWithFlagBytes()
+{
+    XlsSheet sheet;
+    sheet.qsName = QStringLiteral("Long");
+    sheet.columnNames = QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    const QString qsLatin = QString(XlsWorkbookWriter::kMaxCellText, QChar(0xE9));
+    const QString qsWide =
+        QString(XlsWorkbookWriter::kMaxCellText - 1, QChar(0x6587)) + QLatin1Char('z');
+    sheet.rows.append({qsLatin, qsWide});
+    const QByteArray stream = XlsWorkbookWriter::workbookStream(sheet);
+
+    QVector<QByteArray> sst;
+    for (int pos = 0; pos + 4 <= stream.size();) {
+        const quint16 type = qFromLittleEndian<quint16>(stream.constData() + pos);
+        const quint16 size = qFromLittleEndian<quint16>(stream.constData() + pos + 2);
+        if (type == 0x00FC || (type == 0x003C && !sst.isEmpty())) {
+            sst.append(stream.mid(pos + 4, size));
+        } else if (!sst.isEmpty()) {
+            break;
+        }
+        pos += 4 + size;
+    }
+    QVERIFY(sst.size() > 8);
+
+    QStringList texts;
+    int record = 0;
+    int offset = 8;
+    const quint32 unique = qFromLittleEndian<quint32>(sst.at(0).constData() + 4);
+    for (quint32 i = 0; i < unique; ++i) {
+        if (offset == sst.at(record).size()) {
+            ++record;
+            offset = 0;
+        }
+        const QByteArray& data = sst.at(record);
+        const int length = qFromLittleEndian<quint16>(data.constData() + offset);
+        bool bWide = data.at(offset + 2) & 1;
+        offset += 3;
+        QString qsText;
+        while (qsText.size() < length) {
+            if (offset == sst.at(record).size()) {
+                ++record;
+                bWide = sst.at(record).at(0) & 1;
+                offset = 1;
+            }
+            const QByteArray& piece = sst.at(record);
+            if (bWide) {
+                qsText += QChar(qFromLittleEndian<quint16>(piece.constData() + offset));
+                offset += 2;
+            } else {
+                qsText += QChar(uchar(piece.at(offset)));
+                offset += 1;
+            }
+        }
+        texts.append(qsText);
+    }
+    QCOMPARE(texts, QStringList({QStringLiteral("a"), QStringLiteral("b"), qsLatin, qsWide}));
 }
 
 void tst_ExcelDriver::sheetName_data()
