@@ -1,6 +1,8 @@
 #include "controls/CPushButton.h"
 
-CPushButton::CPushButton(QWidget* parent) : QPushButton(parent) {}
+CPushButton::CPushButton(QWidget* parent) : QPushButton(parent)
+{
+}
 
 CPushButton::CPushButton(const QString& qsText, QWidget* parent) : QPushButton(parent)
 {

@@ -7,6 +7,13 @@
 
 #include <vector>
 
+// Values of DeviceGroupInfo::Type; the kind is also the DeviceId prefix.
+enum DeviceKind : int
+{
+    DeviceKindIpc = 0, // network camera; the only kind the NVR count takes
+    DeviceKindDvr = 1  // recorder; MainStream and SubStream are -1
+};
+
 // One device group: a number of identical cameras or recorders with the same
 // stream settings, and up to kMaxStreamGroups stream-group slots.
 //

@@ -4,6 +4,14 @@
 #include <QMetaType>
 #include <QString>
 
+// Values of TaskInfo::Type.
+enum TaskType : int
+{
+    TaskTypeNormal = 1,      // "Normal Task": no template devices
+    TaskTypeStandardDef = 2, // "Standard Definition Task": template StandardDef
+    TaskTypeHighDef = 3      // "High Definition Task": template HighDef
+};
+
 // One calculation task.
 struct TaskInfo
 {

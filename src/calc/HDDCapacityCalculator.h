@@ -1,0 +1,22 @@
+#ifndef HDDCAPACITYCALCULATOR_H
+#define HDDCAPACITYCALCULATOR_H
+
+// Disk capacity for a record time, and the default bitrate proposed for a
+// stream by device type, video standard, resolution and frame rate.
+class HDDCapacityCalculator
+{
+public:
+    // Capacity that iHours of a total bitrate of dBitRate Kbps need, in TB and
+    // in GB. Negative capacities and capacities above kMaxTB give 0 in both.
+    void CalculateCapacity(double dBitRate, int iHours, double& dTB, double& dGB) const;
+
+    // Default bitrate in Kbps; iDeviceType 1 is a DVR, any other value an
+    // IPC; iVideoStandard 0 is PAL (full rate 25), any other NTSC (30).
+    // An unknown resolution code gives 0.
+    double GetDefaultBitrate(int iDeviceType, int iVideoStandard, int iResolution,
+                             double dFrameRate) const;
+
+    static constexpr double kMaxTB = 20000.0;
+};
+
+#endif

@@ -1,0 +1,5 @@
+#include "controls/CListWidget.h"
+
+CListWidget::CListWidget(QWidget* parent) : QListWidget(parent)
+{
+}
