@@ -1,0 +1,67 @@
+#ifndef TASKFILE_H
+#define TASKFILE_H
+
+#include <QFile>
+#include <QString>
+
+// Builders of a hand-made Task.xml for the device tests.
+namespace TaskFile {
+
+inline QString streamGroup(int iStreamId, int iStreamNum, int iResolution,
+                           const QString& qsFrameRate, int iBitrate)
+{
+    return QStringLiteral("<StreamGroup><StreamID>%1</StreamID><StreamNum>%2</StreamNum>"
+                          "<Resolution>%3</Resolution><FrameRate>%4</FrameRate>"
+                          "<Bitrate>%5</Bitrate></StreamGroup>")
+        .arg(iStreamId)
+        .arg(iStreamNum)
+        .arg(iResolution)
+        .arg(qsFrameRate)
+        .arg(iBitrate);
+}
+
+inline QString deviceGroup(const QString& qsDeviceId, int iDeviceNum, int iMainStream,
+                           int iSubStream, const QString& qsStreamGroups)
+{
+    const int iType = qsDeviceId.startsWith(QLatin1String("IPC")) ? 0 : 1;
+    return QStringLiteral("<DeviceGroup><DeviceNum>%1</DeviceNum><Type>%2</Type>"
+                          "<DeviceId>%3</DeviceId><MainStream>%4</MainStream>"
+                          "<SubStream>%5</SubStream><StreamGroupList>%6</StreamGroupList>"
+                          "</DeviceGroup>")
+        .arg(iDeviceNum)
+        .arg(iType)
+        .arg(qsDeviceId)
+        .arg(iMainStream)
+        .arg(iSubStream)
+        .arg(qsStreamGroups);
+}
+
+inline QString task(const QString& qsName, const QString& qsDeviceGroups = QString(), int iType = 1)
+{
+    const QString qsList =
+        qsDeviceGroups.isEmpty()
+            ? QString()
+            : QStringLiteral("<DeviceGroupList>%1</DeviceGroupList>").arg(qsDeviceGroups);
+    return QStringLiteral("<Task><Name>%1</Name><Type>%2</Type><IPCNum>0</IPCNum>"
+                          "<DVRNum>0</DVRNum><Remark></Remark>%3</Task>")
+        .arg(qsName)
+        .arg(iType)
+        .arg(qsList);
+}
+
+// Writes Task.xml into the current directory.
+inline bool write(const QString& qsTasks)
+{
+    QFile file(QStringLiteral("Task.xml"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const QString qsXml =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskList>%1</TaskList>\n")
+            .arg(qsTasks);
+    return file.write(qsXml.toUtf8()) > 0;
+}
+
+} // namespace TaskFile
+
+#endif

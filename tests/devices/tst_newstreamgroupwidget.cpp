@@ -1,0 +1,232 @@
+#include "devices/NewStreamGroupWidget.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QComboBox* combo(QWidget* pDialog, const char* pName)
+{
+    return pDialog->findChild<QComboBox*>(QLatin1String(pName));
+}
+
+QLineEdit* edit(QWidget* pDialog, const char* pName)
+{
+    return pDialog->findChild<QLineEdit*>(QLatin1String(pName));
+}
+
+void chooseText(QComboBox* pCombo, const QString& qsText)
+{
+    const int iIndex = pCombo->findText(qsText);
+    QVERIFY2(iIndex >= 0, qPrintable(qsText));
+    pCombo->setCurrentIndex(iIndex);
+}
+
+void chooseData(QComboBox* pCombo, const QVariant& value)
+{
+    const int iIndex = pCombo->findData(value);
+    QVERIFY2(iIndex >= 0, qPrintable(value.toString()));
+    pCombo->setCurrentIndex(iIndex);
+}
+
+QString shownTip()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* pWidget : widgets) {
+        if (pWidget->objectName() == QLatin1String("ctooltip_label") && pWidget->isVisible()) {
+            if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+                return pLabel->text();
+            }
+        }
+    }
+    return QString();
+}
+
+void hideTips()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* pWidget : widgets) {
+        if (pWidget->objectName() == QLatin1String("ctooltip_label")) {
+            pWidget->hide();
+        }
+    }
+}
+
+void clickOk(QWidget* pDialog)
+{
+    QPushButton* pOk = pDialog->findChild<QPushButton*>(QStringLiteral("pOkBtn"));
+    QVERIFY(pOk);
+    pOk->click();
+}
+
+} // namespace
+
+class tst_NewStreamGroupWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void opensWithDefaults_data();
+    void opensWithDefaults();
+    void largeResolutionsCapTheFrameRate_data();
+    void largeResolutionsCapTheFrameRate();
+    void bitrateCheck_data();
+    void bitrateCheck();
+    void streamNumberField();
+    void streamInfo();
+};
+
+void tst_NewStreamGroupWidget::init()
+{
+    QLocale::setDefault(QLocale::c());
+    hideTips();
+}
+
+void tst_NewStreamGroupWidget::opensWithDefaults_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("standard");
+    QTest::addColumn<QString>("resolution");
+    QTest::addColumn<int>("resolutions");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<int>("rates");
+    QTest::addColumn<QString>("bitrate");
+
+    QTest::newRow("camera PAL") << "IPC" << 0 << "1080P(1920*1080)" << 13 << "25" << 16 << "6144";
+    QTest::newRow("camera NTSC") << "IPC" << 1 << "1080P(1920*1080)" << 13 << "30" << 16 << "6144";
+    QTest::newRow("recorder PAL") << "DVR" << 0 << "4CIF" << 5 << "25" << 21 << "1792";
+    QTest::newRow("recorder NTSC") << "DVR" << 1 << "4CIF" << 5 << "30" << 21 << "1792";
+}
+
+void tst_NewStreamGroupWidget::opensWithDefaults()
+{
+    QFETCH(QString, type);
+    QFETCH(int, standard);
+    QFETCH(QString, resolution);
+    QFETCH(int, resolutions);
+    QFETCH(QString, rate);
+    QFETCH(int, rates);
+    QFETCH(QString, bitrate);
+
+    NewStreamGroupWidget dialog(type, standard);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("labelType"))->text(), type);
+    QCOMPARE(combo(&dialog, "combResolution")->currentText(), resolution);
+    QCOMPARE(combo(&dialog, "combResolution")->count(), resolutions);
+    QCOMPARE(combo(&dialog, "combFrameRate")->currentText(), rate);
+    QCOMPARE(combo(&dialog, "combFrameRate")->itemText(0), rate);
+    QCOMPARE(combo(&dialog, "combFrameRate")->count(), rates);
+    QCOMPARE(edit(&dialog, "editBitrate")->text(), bitrate);
+    QCOMPARE(edit(&dialog, "editStreamNum")->text(), QStringLiteral("1"));
+}
+
+void tst_NewStreamGroupWidget::largeResolutionsCapTheFrameRate_data()
+{
+    QTest::addColumn<QString>("rateBefore");
+    QTest::addColumn<int>("resolution");
+    QTest::addColumn<QString>("rateAfter");
+    QTest::addColumn<QString>("bitrate");
+
+    QTest::newRow("22 at 2560*1920") << "22" << 0 << "8"
+                                     << "3981";
+    QTest::newRow("1/2 at QXGA") << "1/2" << 1 << "1/2"
+                                 << "1269";
+    QTest::newRow("22 at QXGA") << "22" << 1 << "20"
+                                << "6553";
+    QTest::newRow("1/2 at 4CIF") << "1/2" << 8 << "25"
+                                 << "1536";
+}
+
+void tst_NewStreamGroupWidget::largeResolutionsCapTheFrameRate()
+{
+    QFETCH(QString, rateBefore);
+    QFETCH(int, resolution);
+    QFETCH(QString, rateAfter);
+    QFETCH(QString, bitrate);
+
+    NewStreamGroupWidget dialog(QStringLiteral("IPC"), 0);
+    chooseText(combo(&dialog, "combFrameRate"), rateBefore);
+    chooseData(combo(&dialog, "combResolution"), resolution);
+    QCOMPARE(combo(&dialog, "combFrameRate")->currentText(), rateAfter);
+    QCOMPARE(edit(&dialog, "editBitrate")->text(), bitrate);
+}
+
+void tst_NewStreamGroupWidget::bitrateCheck_data()
+{
+    QTest::addColumn<QString>("bitrate");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("31") << "31" << false;
+    QTest::newRow("32") << "32" << true;
+    QTest::newRow("16384") << "16384" << true;
+    QTest::newRow("16385") << "16385" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_NewStreamGroupWidget::bitrateCheck()
+{
+    QFETCH(QString, bitrate);
+    QFETCH(bool, accepted);
+
+    NewStreamGroupWidget dialog(QStringLiteral("DVR"), 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    edit(&dialog, "editBitrate")->setText(bitrate);
+    // The stream number is not checked beyond its validator.
+    edit(&dialog, "editStreamNum")->clear();
+    clickOk(&dialog);
+    QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(shownTip(), accepted ? QString() : QStringLiteral("Bitrate Ranges [32~16384]"));
+}
+
+void tst_NewStreamGroupWidget::streamNumberField()
+{
+    NewStreamGroupWidget dialog(QStringLiteral("IPC"), 0);
+    QLineEdit* pStreams = edit(&dialog, "editStreamNum");
+    QCOMPARE(pStreams->maxLength(), 3);
+
+    pStreams->clear();
+    QTest::keyClicks(pStreams, QStringLiteral("12345"));
+    QCOMPARE(pStreams->text(), QStringLiteral("123"));
+
+    pStreams->clear();
+    QTest::keyClicks(pStreams, QStringLiteral("4a"));
+    QCOMPARE(pStreams->text(), QStringLiteral("4"));
+
+    pStreams->clear();
+    QTest::keyClicks(pStreams, QStringLiteral("0"));
+    QCOMPARE(pStreams->text(), QStringLiteral("0"));
+    QVERIFY(pStreams->hasAcceptableInput());
+
+    pStreams->clear();
+    StreamGroupInfo info;
+    dialog.GetStreamInfo(info);
+    QCOMPARE(info.StreamNum, 0);
+}
+
+void tst_NewStreamGroupWidget::streamInfo()
+{
+    NewStreamGroupWidget dialog(QStringLiteral("IPC"), 0);
+    chooseData(combo(&dialog, "combResolution"), 6);
+    chooseText(combo(&dialog, "combFrameRate"), QStringLiteral("12.5"));
+    edit(&dialog, "editBitrate")->setText(QStringLiteral("2000"));
+    edit(&dialog, "editStreamNum")->setText(QStringLiteral("16"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    StreamGroupInfo info;
+    dialog.GetStreamInfo(info);
+    QVERIFY(info.Used);
+    QCOMPARE(info.StreamID, 0);
+    QCOMPARE(info.StreamNum, 16);
+    QCOMPARE(info.Resolution, 6);
+    QCOMPARE(info.FrameRate, QStringLiteral("12.5"));
+    QCOMPARE(info.Bitrate, 2000);
+}
+
+QTEST_MAIN(tst_NewStreamGroupWidget)
+#include "tst_newstreamgroupwidget.moc"
