@@ -1,10 +1,10 @@
 #include "entry/VardexEntry.h"
 
+#include "entry/StartUp.h"
 #include "shell/MainWindow.h"
 
 #include <TKL_OutputDebug.h>
 
-#include <QCoreApplication>
 #include <QGridLayout>
 
 namespace {
@@ -14,8 +14,9 @@ MainWindow* g_pMainWindow = nullptr;
 
 bool Vardex_OpenDialog(QWidget* parent, QGridLayout* layout, bool bShowTitleBar)
 {
-    QCoreApplication::addLibraryPath(
-        QStringLiteral("%1%2plugins").arg(QCoreApplication::applicationDirPath(), QStringLiteral("/")));
+    addPluginLibraryPath();
+    loadClientConfig();
+    installLanguageTranslators();
 
     if (!g_pMainWindow) {
         g_pMainWindow = new (std::nothrow) MainWindow(parent);

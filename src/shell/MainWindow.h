@@ -3,6 +3,9 @@
 
 #include <QMainWindow>
 
+class CWindowTitle;
+class QGridLayout;
+
 namespace Ui {
 class MainWindow;
 }
@@ -18,12 +21,24 @@ public:
 
     void showTitleBar(bool bShow);
     void changeSize(bool bFull);
+    bool openManual();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void applyFrameStyle();
+    void createLayout();
 
     Ui::MainWindow* m_pUi;
+    CWindowTitle* m_pTitle;
     bool m_bFullFrame;
+    // Row 0 title bar, row 1 top band, row 2 task list and device list,
+    // row 3 the calculator row.
+    QGridLayout* m_pMainGrid;
+    // The three calculator pages side by side.
+    QGridLayout* m_pCalcGrid;
 };
 
 #endif

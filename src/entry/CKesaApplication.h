@@ -1,0 +1,31 @@
+#ifndef CKESAAPPLICATION_H
+#define CKESAAPPLICATION_H
+
+#include <QApplication>
+#include <QSharedMemory>
+
+// The application object of the stand-alone program: font, configuration,
+// skin, translators, style sheet, icon, and a single instance per
+// application name.
+class CKesaApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    CKesaApplication(int& argc, char** argv, const QString& qsAppName);
+    ~CKesaApplication() override;
+
+    // True, after telling the user, when another instance runs.
+    bool isRunning();
+    // False, after telling the user, when the screen is below 1024 x 768.
+    bool checkResolution();
+
+private:
+    void applyStyleSheets();
+    void applyClassFonts();
+    void claimSingleInstance(const QString& qsKey);
+
+    QSharedMemory m_sharedMemory;
+    bool m_bRunning;
+};
+
+#endif

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>tst_LanguageFallback</name>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+#include "config/ClientConfig.h"
+#include "config/ClientLanguageProperty.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <thread>
+#include <vector>
+
+namespace {
+QByteArray setupXml(const QByteArray& translator, const QByteArray& versionType,
+                    const QByteArray& skin = QByteArray())
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n"
+           "  <Translator><Value>" +
+           translator +
+           "</Value></Translator>\n  <LogLevel><Value>3</Value></LogLevel>\n"
+           "  <VersionType><Value>" +
+           versionType + "</Value></VersionType>\n  <Skin><Value>" + skin +
+           "</Value></Skin>\n</Configs>\n";
+}
+} // namespace
+
+class tst_ClientConfig : public QObject
+{
+    Q_OBJECT
+private:
+    QString writeSetup(const QString& qsName, const QByteArray& content)
+    {
+        const QString qsPath = m_dir.filePath(qsName);
+        QFile file(qsPath);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return QString();
+        }
+        file.write(content);
+        return qsPath;
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void readsItemsByIndex()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(QStringLiteral("a.xml"), setupXml("1", "5", "Blue"))));
+        QCOMPARE(config.number(ClientConfig::Translator), 1);
+        QCOMPARE(config.number(ClientConfig::LogLevel), 3);
+        QCOMPARE(config.number(ClientConfig::VersionType), 5);
+        QCOMPARE(config.text(ClientConfig::Skin), QStringLiteral("Blue"));
+        QVERIFY(config.item(ClientConfig::Skin));
+        QCOMPARE(config.item(ClientConfig::Skin)->qsName, QStringLiteral("Skin"));
+        QVERIFY(!config.item(4));
+        QVERIFY(!config.item(-1));
+    }
+
+    void propertyChoice_data()
+    {
+        QTest::addColumn<QByteArray>("translator");
+        QTest::addColumn<QByteArray>("versionType");
+        QTest::addColumn<int>("expectedIndex");
+        QTest::addColumn<bool>("expectChinese");
+
+        QTest::newRow("English branded") << QByteArray("0") << QByteArray("0") << 2 << false;
+        QTest::newRow("English plain") << QByteArray("0") << QByteArray("1") << 0 << false;
+        QTest::newRow("Chinese branded") << QByteArray("1") << QByteArray("0") << 3 << true;
+        QTest::newRow("Chinese plain") << QByteArray("1") << QByteArray("5") << 1 << true;
+        QTest::newRow("index names itself") << QByteArray("3") << QByteArray("1") << 3 << true;
+        QTest::newRow("no such property") << QByteArray("7") << QByteArray("0") << 0 << false;
+        QTest::newRow("not a number") << QByteArray("one") << QByteArray("x") << 2 << false;
+        QTest::newRow("empty values") << QByteArray() << QByteArray() << 2 << false;
+    }
+
+    void propertyChoice()
+    {
+        QFETCH(QByteArray, translator);
+        QFETCH(QByteArray, versionType);
+        QFETCH(int, expectedIndex);
+        QFETCH(bool, expectChinese);
+
+        ClientConfig config;
+        QVERIFY(config.load(
+            writeSetup(QStringLiteral("choice.xml"), setupXml(translator, versionType))));
+        const LanguageProperty* pProperty = ClientLanguageProperty::Instance()->propertyFor(config);
+        QVERIFY(pProperty);
+        QCOMPARE(pProperty->iIndex, expectedIndex);
+        const QLocale expectedLocale = expectChinese
+                                           ? QLocale(QLocale::Chinese, QLocale::China)
+                                           : QLocale(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(pProperty->locale, expectedLocale);
+        // Qt's own Chinese texts come with the Chinese properties only.
+        const QString qsOk = pProperty->pQtTranslator->translate("QPlatformTheme", "OK");
+        QCOMPARE(qsOk.isEmpty(), !expectChinese);
+    }
+
+    void firstLoadWins()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(QStringLiteral("first.xml"), setupXml("1", "0", "Blue"))));
+        QVERIFY(config.load(writeSetup(QStringLiteral("second.xml"), setupXml("0", "4", "Red"))));
+        QCOMPARE(config.number(ClientConfig::Translator), 1);
+        QCOMPARE(config.number(ClientConfig::VersionType), 0);
+        QCOMPARE(config.text(ClientConfig::Skin), QStringLiteral("Blue"));
+        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 3);
+    }
+
+    void missingFileLeavesDefaults()
+    {
+        ClientConfig config;
+        QTest::ignoreMessage(QtDebugMsg, "No file to read...");
+        QVERIFY(!config.load(m_dir.filePath(QStringLiteral("absent.xml"))));
+        QVERIFY(!config.item(ClientConfig::Translator));
+        QCOMPARE(config.number(ClientConfig::Translator), 0);
+        QCOMPARE(config.text(ClientConfig::Skin), QString());
+        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 2);
+    }
+
+    void malformedFileKeepsWhatWasRead()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(
+            QStringLiteral("broken.xml"),
+            "<Configs><Translator><Value>1</Value></Translator><VersionType><Value>0</Va")));
+        QCOMPARE(config.number(ClientConfig::Translator), 1);
+        QCOMPARE(config.number(ClientConfig::VersionType), 0);
+        QVERIFY(!config.item(ClientConfig::Skin));
+    }
+
+    void notXmlAtAll()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(QStringLiteral("garbage.xml"), "\x01\x02 not xml <<<")));
+        QVERIFY(!config.item(ClientConfig::Translator));
+        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 2);
+    }
+
+    void otherElementsDoNotHideItems()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(QStringLiteral("extra.xml"),
+                                       "<Configs><Comment><Value>9</Value></Comment>"
+                                       "<Translator><Value>1</Value></Translator></Configs>")));
+        QCOMPARE(config.number(ClientConfig::Translator), 1);
+    }
+
+    void clearEmptiesTheItems()
+    {
+        ClientConfig config;
+        QVERIFY(config.load(writeSetup(QStringLiteral("clear.xml"), setupXml("1", "1"))));
+        config.clear();
+        QVERIFY(!config.item(ClientConfig::Translator));
+        QVERIFY(config.load(writeSetup(QStringLiteral("after.xml"), setupXml("0", "2"))));
+        QCOMPARE(config.number(ClientConfig::VersionType), 2);
+    }
+
+    void singletonsAreCreatedOnce()
+    {
+        std::vector<ClientConfig*> configs(8, nullptr);
+        std::vector<std::thread> threads;
+        for (size_t i = 0; i < configs.size(); ++i) {
+            threads.emplace_back([&configs, i] { configs[i] = ClientConfig::Instance(); });
+        }
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+        for (ClientConfig* pConfig : configs) {
+            QCOMPARE(pConfig, ClientConfig::Instance());
+        }
+        QCOMPARE(ClientLanguageProperty::Instance(), ClientLanguageProperty::Instance());
+    }
+};
+
+QTEST_MAIN(tst_ClientConfig)
+#include "tst_clientconfig.moc"
