@@ -2,10 +2,8 @@
 #define MESSAGEBOXES_H
 
 #include "ModalAnswer.h"
+#include "WarnDlgContent.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTextBrowser>
 #include <QVector>
 
 #include <memory>
@@ -16,19 +14,12 @@
 class MessageBoxes
 {
 public:
-    struct Box
-    {
-        QString qsTitle;
-        QString qsText;
-    };
-
     explicit MessageBoxes(QVector<bool> answers) : m_answers(std::move(answers)) { answerNext(); }
 
-    QVector<Box> shown() const { return m_shown; }
     QStringList texts() const
     {
         QStringList texts;
-        for (const Box& box : m_shown) {
+        for (const WarnDlgContent& box : m_shown) {
             texts.append(box.qsTitle + QStringLiteral(": ") + box.qsText);
         }
         return texts;
@@ -44,18 +35,14 @@ private:
         const bool bOk = m_answers.at(m_shown.size());
         m_modal.push_back(std::make_unique<ModalAnswer>([this, bOk](QWidget* pBox) {
             --m_pending;
-            m_shown.append(
-                {pBox->findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text(),
-                 pBox->findChild<QTextBrowser*>(QStringLiteral("m_pBrowserTxt"))->toPlainText()});
+            m_shown.append(WarnDlgContent::of(pBox));
             answerNext();
-            QPushButton* pButton = pBox->findChild<QPushButton*>(
-                bOk ? QStringLiteral("pOkBtn") : QStringLiteral("pCancelBtn"));
-            pButton->click();
+            WarnDlgContent::click(pBox, bOk ? "pOkBtn" : "pCancelBtn");
         }));
     }
 
     QVector<bool> m_answers;
-    QVector<Box> m_shown;
+    QVector<WarnDlgContent> m_shown;
     int m_pending = 0;
     std::vector<std::unique_ptr<ModalAnswer>> m_modal;
 };

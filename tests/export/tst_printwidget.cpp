@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
