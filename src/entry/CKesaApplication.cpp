@@ -2,6 +2,7 @@
 
 #include "config/ClientConfig.h"
 #include "controls/CWarnDlg.h"
+#include "entry/CKesaStyle.h"
 #include "entry/SkinPlugins.h"
 #include "entry/StartUp.h"
 
@@ -39,6 +40,7 @@ CKesaApplication::CKesaApplication(int& argc, char** argv, const QString& qsAppN
                                     QStringLiteral("/plugins/skins/"));
     }
     installLanguageTranslators();
+    setStyle(new CKesaStyle);
     applyStyleSheets();
     // Setting a style or a style sheet refills Qt's table of class fonts, so
     // the class font is set after them.

@@ -1,8 +1,14 @@
 #include "shell/MainWindow.h"
 
+#include "calc/BandwidthCalculateWidget.h"
+#include "calc/HDDCapacityWidget.h"
+#include "calc/NVRCalculateWidget.h"
 #include "controls/CWarnDlg.h"
+#include "devices/DeviceListWidget.h"
+#include "model/TaskMetaTypes.h"
 #include "shell/CWindowTitle.h"
 #include "shell/UserManual.h"
+#include "tasks/TaskManageWidget.h"
 
 #include "ui_MainWindow.h"
 
@@ -21,15 +27,17 @@ const char* const kEmbeddedFrameStyle =
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags), m_pUi(new Ui::MainWindow), m_pTitle(nullptr), m_bFullFrame(true),
-      m_pMainGrid(nullptr), m_pCalcGrid(nullptr)
+    : QMainWindow(parent, flags), m_pUi(new Ui::MainWindow), m_pTaskManage(nullptr),
+      m_pDeviceList(nullptr), m_pHddCapacity(nullptr), m_pBandwidth(nullptr),
+      m_pNvrCalculate(nullptr), m_pTitle(nullptr), m_bFullFrame(true), m_pMainGrid(nullptr),
+      m_pCalcGrid(nullptr)
 {
     m_pUi->setupUi(this);
     applyFrameStyle();
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
 
-    m_pTitle = new CWindowTitle(this);
     createLayout();
+    connectComponents();
 }
 
 MainWindow::~MainWindow()
@@ -37,14 +45,28 @@ MainWindow::~MainWindow()
     delete m_pUi;
 }
 
+// The components are created without a parent; the layouts give them the
+// central widget as parent.
 void MainWindow::createLayout()
 {
+    m_pTitle = new CWindowTitle(this);
     m_pMainGrid = new QGridLayout(m_pUi->centralWidget);
     m_pMainGrid->setContentsMargins(4, 0, 4, 6);
     m_pMainGrid->addWidget(m_pTitle, 0, 0, 1, 2);
 
+    m_pTaskManage = new TaskManageWidget(nullptr);
+    m_pMainGrid->addWidget(m_pTaskManage, 2, 0);
+    m_pDeviceList = new DeviceListWidget(nullptr);
+    m_pMainGrid->addWidget(m_pDeviceList, 2, 1);
+
     m_pCalcGrid = new QGridLayout;
     m_pCalcGrid->setSpacing(2);
+    m_pNvrCalculate = new NVRCalculateWidget(nullptr);
+    m_pCalcGrid->addWidget(m_pNvrCalculate, 0, 0);
+    m_pHddCapacity = new HDDCapacityWidget(nullptr);
+    m_pCalcGrid->addWidget(m_pHddCapacity, 0, 1);
+    m_pBandwidth = new BandwidthCalculateWidget(nullptr);
+    m_pCalcGrid->addWidget(m_pBandwidth, 0, 2);
     for (int iColumn = 0; iColumn < 3; ++iColumn) {
         m_pCalcGrid->setColumnStretch(iColumn, 1);
     }
@@ -56,6 +78,30 @@ void MainWindow::createLayout()
     m_pMainGrid->setHorizontalSpacing(0);
     m_pMainGrid->setVerticalSpacing(0);
     m_pMainGrid->addLayout(m_pCalcGrid, 3, 0, 1, 2);
+}
+
+// The components never know each other: these connections are the window's
+// data flow. All are direct, so every signal is handled before its emit returns.
+void MainWindow::connectComponents()
+{
+    using NvrList = std::vector<NvrBandWidth>&;
+    connect(m_pTaskManage, &TaskManageWidget::signalShowDevice, m_pDeviceList,
+            &DeviceListWidget::slotShowDevice);
+    connect(m_pDeviceList, qOverload<double>(&DeviceListWidget::signalBitRateChanged),
+            m_pHddCapacity, &HDDCapacityWidget::slotBitRateChanged);
+    connect(m_pHddCapacity, &HDDCapacityWidget::signalBitRateChanged, m_pDeviceList,
+            &DeviceListWidget::slotBitRateChanged);
+    connect(m_pDeviceList, qOverload<double>(&DeviceListWidget::signalBitRateChanged), m_pBandwidth,
+            qOverload<double>(&BandwidthCalculateWidget::showBandwidth));
+    registerTaskMetaTypes();
+    connect(m_pDeviceList, qOverload<NvrList>(&DeviceListWidget::signalBitRateChanged),
+            m_pNvrCalculate, &NVRCalculateWidget::showNvrNum);
+    connect(m_pTaskManage, &TaskManageWidget::signalNoTask, m_pDeviceList,
+            &DeviceListWidget::slotNoTask);
+    connect(m_pTaskManage, &TaskManageWidget::signalDelTask, m_pDeviceList,
+            &DeviceListWidget::slotDelTask);
+    connect(m_pTaskManage, &TaskManageWidget::signalAddDefTask, m_pDeviceList,
+            &DeviceListWidget::slotAddDefTask);
 }
 
 void MainWindow::showTitleBar(bool bShow)

@@ -3,8 +3,13 @@
 
 #include <QMainWindow>
 
+class BandwidthCalculateWidget;
 class CWindowTitle;
+class DeviceListWidget;
+class HDDCapacityWidget;
+class NVRCalculateWidget;
 class QGridLayout;
+class TaskManageWidget;
 
 namespace Ui {
 class MainWindow;
@@ -30,8 +35,14 @@ protected:
 private:
     void applyFrameStyle();
     void createLayout();
+    void connectComponents();
 
     Ui::MainWindow* m_pUi;
+    TaskManageWidget* m_pTaskManage;
+    DeviceListWidget* m_pDeviceList;
+    HDDCapacityWidget* m_pHddCapacity;
+    BandwidthCalculateWidget* m_pBandwidth;
+    NVRCalculateWidget* m_pNvrCalculate;
     CWindowTitle* m_pTitle;
     bool m_bFullFrame;
     // Row 0 title bar, row 1 top band, row 2 task list and device list,
