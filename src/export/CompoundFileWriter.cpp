@@ -1,10 +1,11 @@
 #include "export/CompoundFileWriter.h"
-
-#include <QtEndian>
+#include "export/LittleEndianBytes.h"
 
 #include <algorithm>
 
 namespace {
+using namespace LittleEndianBytes;
+
 constexpr int kSectorSize = 512;
 constexpr int kEntriesPerFatSector = kSectorSize / 4;
 constexpr int kHeaderFatSlots = 109;
@@ -15,20 +16,6 @@ constexpr quint32 kEndOfChain = 0xFFFFFFFE;
 constexpr quint32 kFatSector = 0xFFFFFFFD;
 constexpr quint32 kIndexSector = 0xFFFFFFFC;
 constexpr quint32 kNoStream = 0xFFFFFFFF;
-
-void put16(QByteArray& bytes, quint16 value)
-{
-    char buffer[2];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 2);
-}
-
-void put32(QByteArray& bytes, quint32 value)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
 
 void padTo(QByteArray& bytes, int size)
 {

@@ -1,14 +1,16 @@
 #include "export/XlsWorkbookWriter.h"
 
 #include "export/CompoundFileWriter.h"
+#include "export/LittleEndianBytes.h"
 
 #include <QHash>
 #include <QVector>
-#include <QtEndian>
 
 #include <algorithm>
 
 namespace {
+using namespace LittleEndianBytes;
+
 constexpr quint16 kBof = 0x0809;
 constexpr quint16 kEof = 0x000A;
 constexpr quint16 kCodePage = 0x0042;
@@ -29,25 +31,6 @@ constexpr int kMaxRecordData = 8224;
 constexpr int kRecordHeader = 4;
 constexpr quint16 kCellXf = 15; // the one cell format, after the 15 style formats
 constexpr int kMaxSheetName = 31;
-
-void put8(QByteArray& bytes, quint8 value)
-{
-    bytes.append(char(value));
-}
-
-void put16(QByteArray& bytes, quint16 value)
-{
-    char buffer[2];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 2);
-}
-
-void put32(QByteArray& bytes, quint32 value)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
 
 void addRecord(QByteArray& stream, quint16 type, const QByteArray& data)
 {
