@@ -4,14 +4,18 @@
 #include "controls/CRegExpValidator.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QDateEdit>
 #include <QDateTimeEdit>
+#include <QFocusEvent>
 #include <QHoverEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -258,6 +262,44 @@ void CNewTableDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                      const QModelIndex& index) const
 {
     WriteEditorValue(editor, model, index);
+}
+
+// The ranges of the numbers are the model's to judge and to report. A number
+// that the editor's validator only calls unfinished ("0" where 1..999 is
+// allowed) is handed over all the same when the user ends the edit, with
+// Enter or by leaving the cell, where the standard delegate would drop it
+// without a word.
+bool CNewTableDelegate::eventFilter(QObject* pObject, QEvent* event)
+{
+    auto* pEdit = qobject_cast<QLineEdit*>(pObject);
+    if (!pEdit || !endsUnfinishedNumber(pEdit, event)) {
+        return CBaseItemViewDelegate::eventFilter(pObject, event);
+    }
+    // The model may answer with a message box, whose event loop may already
+    // have closed the editor.
+    const QPointer<QLineEdit> pOpenEdit(pEdit);
+    Q_EMIT commitData(pEdit);
+    if (pOpenEdit) {
+        Q_EMIT closeEditor(pEdit, QAbstractItemDelegate::NoHint);
+    }
+    return event->type() == QEvent::KeyPress;
+}
+
+bool CNewTableDelegate::endsUnfinishedNumber(const QLineEdit* pEdit, const QEvent* event) const
+{
+    if (!qobject_cast<const QIntValidator*>(pEdit->validator()) || pEdit->hasAcceptableInput()) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int iKey = static_cast<const QKeyEvent*>(event)->key();
+        return iKey == Qt::Key_Return || iKey == Qt::Key_Enter;
+    }
+    if (event->type() != QEvent::FocusOut ||
+        static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+        return false;
+    }
+    const QWidget* pFocus = QApplication::focusWidget();
+    return !pFocus || (pFocus != pEdit && !pEdit->isAncestorOf(pFocus));
 }
 
 void CNewTableDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

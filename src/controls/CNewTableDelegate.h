@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QVector>
 
+class QLineEdit;
+
 // The delegate of cells that carry click zones (up to three pixmaps in the
 // roles ZonePixmap1Role..ZonePixmap3Role) and that pick their editor from the
 // item's data (see tools::CItemDataRole).
@@ -56,6 +58,9 @@ Q_SIGNALS:
     void SignalEditingFinished(const QModelIndex& index) const;
     void SignalComboBoxTextChanged(const QModelIndex& index) const;
 
+protected:
+    bool eventFilter(QObject* pObject, QEvent* event) override;
+
 public Q_SLOTS:
     void OnHoverEvent(QHoverEvent* event, QAbstractItemView* view,
                       const QStyleOptionViewItem& option, const QModelIndex& index) override;
@@ -73,6 +78,8 @@ private:
                          const QModelIndex& index) const;
     bool wantsHandCursor(const QPoint& ptPos, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const;
+
+    bool endsUnfinishedNumber(const QLineEdit* pEdit, const QEvent* event) const;
 
     bool m_bMouseButtonDown = false;
 };

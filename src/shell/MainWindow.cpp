@@ -7,6 +7,7 @@
 #include "devices/DeviceListWidget.h"
 #include "model/TaskMetaTypes.h"
 #include "shell/CWindowTitle.h"
+#include "shell/TopWidget.h"
 #include "shell/UserManual.h"
 #include "tasks/TaskManageWidget.h"
 
@@ -29,8 +30,8 @@ const char* const kEmbeddedFrameStyle =
 MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), m_pUi(new Ui::MainWindow), m_pTaskManage(nullptr),
       m_pDeviceList(nullptr), m_pHddCapacity(nullptr), m_pBandwidth(nullptr),
-      m_pNvrCalculate(nullptr), m_pTitle(nullptr), m_bFullFrame(true), m_pMainGrid(nullptr),
-      m_pCalcGrid(nullptr)
+      m_pNvrCalculate(nullptr), m_pTopWidget(nullptr), m_pTitle(nullptr), m_bFullFrame(true),
+      m_pMainGrid(nullptr), m_pCalcGrid(nullptr)
 {
     m_pUi->setupUi(this);
     applyFrameStyle();
@@ -53,6 +54,9 @@ void MainWindow::createLayout()
     m_pMainGrid = new QGridLayout(m_pUi->centralWidget);
     m_pMainGrid->setContentsMargins(4, 0, 4, 6);
     m_pMainGrid->addWidget(m_pTitle, 0, 0, 1, 2);
+
+    m_pTopWidget = new TopWidget(nullptr);
+    m_pMainGrid->addWidget(m_pTopWidget, 1, 0, 1, 2);
 
     m_pTaskManage = new TaskManageWidget(nullptr);
     m_pMainGrid->addWidget(m_pTaskManage, 2, 0);
@@ -102,6 +106,33 @@ void MainWindow::connectComponents()
             &DeviceListWidget::slotDelTask);
     connect(m_pTaskManage, &TaskManageWidget::signalAddDefTask, m_pDeviceList,
             &DeviceListWidget::slotAddDefTask);
+    connect(m_pTaskManage, &TaskManageWidget::signalShowDevice, m_pTopWidget,
+            &TopWidget::slotCurrentTask);
+    connect(m_pDeviceList, &DeviceListWidget::signalPrintInfo, m_pTopWidget,
+            qOverload<std::vector<PrintDevInfo>&>(&TopWidget::slotPrintInfo));
+    connectReportCollection();
+}
+
+// One signalPrintInfo() of the top band makes the device list, the NVR page,
+// the bandwidth page and the HDD page answer, in the order of these
+// connections, before the emit returns.
+void MainWindow::connectReportCollection()
+{
+    using Text = const QString&;
+    connect(m_pTopWidget, &TopWidget::signalPrintInfo, m_pDeviceList,
+            &DeviceListWidget::slotPrintInfo);
+    connect(m_pTopWidget, &TopWidget::signalPrintInfo, m_pNvrCalculate,
+            &NVRCalculateWidget::slotPrintInfo);
+    connect(m_pNvrCalculate, &NVRCalculateWidget::signalPrintInfo, m_pTopWidget,
+            qOverload<Text, Text>(&TopWidget::slotPrintInfo));
+    connect(m_pTopWidget, &TopWidget::signalPrintInfo, m_pBandwidth,
+            &BandwidthCalculateWidget::slotPrintInfo);
+    connect(m_pBandwidth, &BandwidthCalculateWidget::signalPrintInfo, m_pTopWidget,
+            qOverload<Text>(&TopWidget::slotPrintInfo));
+    connect(m_pTopWidget, &TopWidget::signalPrintInfo, m_pHddCapacity,
+            &HDDCapacityWidget::slotPrintInfo);
+    connect(m_pHddCapacity, &HDDCapacityWidget::signalPrintInfo, m_pTopWidget,
+            qOverload<Text, Text, Text, Text>(&TopWidget::slotPrintInfo));
 }
 
 void MainWindow::showTitleBar(bool bShow)
@@ -116,6 +147,7 @@ void MainWindow::changeSize(bool bFull)
     }
     m_bFullFrame = bFull;
     applyFrameStyle();
+    m_pTopWidget->changeTabStyle(bFull);
 }
 
 bool MainWindow::openManual()

@@ -10,6 +10,7 @@ class HDDCapacityWidget;
 class NVRCalculateWidget;
 class QGridLayout;
 class TaskManageWidget;
+class TopWidget;
 
 namespace Ui {
 class MainWindow;
@@ -36,6 +37,7 @@ private:
     void applyFrameStyle();
     void createLayout();
     void connectComponents();
+    void connectReportCollection();
 
     Ui::MainWindow* m_pUi;
     TaskManageWidget* m_pTaskManage;
@@ -43,6 +45,7 @@ private:
     HDDCapacityWidget* m_pHddCapacity;
     BandwidthCalculateWidget* m_pBandwidth;
     NVRCalculateWidget* m_pNvrCalculate;
+    TopWidget* m_pTopWidget;
     CWindowTitle* m_pTitle;
     bool m_bFullFrame;
     // Row 0 title bar, row 1 top band, row 2 task list and device list,

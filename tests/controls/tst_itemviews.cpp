@@ -1,3 +1,5 @@
+#include "ModalAnswer.h"
+
 #include "controls/CHeaderView.h"
 #include "controls/CItemDataRole.h"
 #include "controls/CNewTableDelegate.h"
@@ -7,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QHoverEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -74,6 +77,8 @@ private Q_SLOTS:
     void hoverCursor();
     void integerEditorsTakeTheirRange_data();
     void integerEditorsTakeTheirRange();
+    void unfinishedNumberIsHandedOver_data();
+    void unfinishedNumberIsHandedOver();
     void comboEditorGainsMissingText();
     void dateEditorCommitsTypedDate();
     void defaultEditorRefusesForbiddenInput_data();
@@ -344,6 +349,63 @@ void TestItemViews::integerEditorsTakeTheirRange()
     QTRY_COMPARE(spyChanged.count(), 1);
     QCOMPARE(pItem->text(), QString::number(iTop));
     QCOMPARE(spyFinished.count(), 1);
+}
+
+void TestItemViews::unfinishedNumberIsHandedOver_data()
+{
+    QTest::addColumn<int>("iRole");
+    QTest::addColumn<QString>("qsTyped");
+    QTest::addColumn<bool>("bEnter");
+
+    QTest::newRow("0 of 1..999, Enter") << int(tools::IntRange1To999Role) << "0" << true;
+    QTest::newRow("0 of 1..999, leaving the cell")
+        << int(tools::IntRange1To999Role) << "0" << false;
+    QTest::newRow("31 of 32..16384, Enter") << int(tools::IntRange32To16384Role) << "31" << true;
+    QTest::newRow("nothing, leaving the cell") << int(tools::IntRange1To384000Role) << "" << false;
+}
+
+// A number out of its range reaches the model, which judges and reports it,
+// here as the device tree does: a modal message, then the stored value back.
+// The message takes the focus from the editor; that hands nothing over twice.
+void TestItemViews::unfinishedNumberIsHandedOver()
+{
+    QFETCH(int, iRole);
+    QFETCH(QString, qsTyped);
+    QFETCH(bool, bEnter);
+    buildRows(1);
+    QStandardItem* pItem = m_pModel->item(0, 0);
+    pItem->setText(QStringLiteral("40"));
+    pItem->setData(QString(), iRole);
+    QStringList lstHandedOver;
+    QObject receiver;
+    connect(m_pModel, &QStandardItemModel::itemChanged, &receiver, [&](QStandardItem* pChanged) {
+        lstHandedOver << pChanged->text();
+        if (pChanged->text() == QStringLiteral("40")) {
+            return;
+        }
+        ModalAnswer answer([](QWidget* pDialog) { static_cast<QDialog*>(pDialog)->reject(); });
+        QDialog message(m_pView.get());
+        message.exec();
+        pChanged->setText(QStringLiteral("40"));
+    });
+    m_pView->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pView.get()));
+
+    QLineEdit* pEdit = openLineEditor(pItem->index());
+    QVERIFY(pEdit);
+    QTRY_COMPARE(QApplication::focusWidget(), pEdit);
+    pEdit->clear();
+    QTest::keyClicks(pEdit, qsTyped);
+    QVERIFY(!pEdit->hasAcceptableInput());
+    if (bEnter) {
+        QTest::keyClick(pEdit, Qt::Key_Return);
+    } else {
+        m_pView->setFocus(Qt::MouseFocusReason);
+    }
+
+    QTRY_VERIFY(!m_pView->indexWidget(pItem->index()));
+    QCOMPARE(lstHandedOver, (QStringList{qsTyped, QStringLiteral("40")}));
+    QCOMPARE(pItem->text(), QStringLiteral("40"));
 }
 
 void TestItemViews::comboEditorGainsMissingText()
