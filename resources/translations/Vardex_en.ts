@@ -40,6 +40,40 @@
     </message>
 </context>
 <context>
+    <name>CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source> v1.0.0.1</source>
+        <translation> v1.0.0.1</translation>
+    </message>
+    <message>
+        <source> Build</source>
+        <translation> Build</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAboutClass</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CKesaApplication</name>
     <message>
         <source>Upgrade</source>
@@ -174,6 +208,29 @@
     <message>
         <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
         <translation>The Bit rate is not valid(range 0 or 32k-16384k)</translation>
+    </message>
+</context>
+<context>
+    <name>ExcelSqlDriver</name>
+    <message>
+        <source>The connection string names no workbook (DBQ).</source>
+        <translation>The connection string names no workbook (DBQ).</translation>
+    </message>
+    <message>
+        <source>Only new workbooks can be written (CREATE_DB).</source>
+        <translation>Only new workbooks can be written (CREATE_DB).</translation>
+    </message>
+    <message>
+        <source>CREATE_DB must name the file that DBQ ends with.</source>
+        <translation>CREATE_DB must name the file that DBQ ends with.</translation>
+    </message>
+    <message>
+        <source>Unable to write the workbook</source>
+        <translation>Unable to write the workbook</translation>
+    </message>
+    <message>
+        <source>Unable to open the workbook</source>
+        <translation>Unable to open the workbook</translation>
     </message>
 </context>
 <context>
@@ -441,6 +498,69 @@
     </message>
 </context>
 <context>
+    <name>PrintWidget</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>File Name:</translation>
+    </message>
+    <message>
+        <source>Please select config file path:</source>
+        <translation>Please select config file path:</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>The file name has been used; replace it?</source>
+        <translation>The file name has been used; replace it?</translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>Saving failed.</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>Task Name:</source>
+        <translation>Task Name:</translation>
+    </message>
+    <message>
+        <source>NVR Type:</source>
+        <translation>NVR Type:</translation>
+    </message>
+    <message>
+        <source>NVR Count:</source>
+        <translation>NVR Count:</translation>
+    </message>
+    <message>
+        <source>Record Time:</source>
+        <translation>Record Time:</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>HDD Capacity:</source>
+        <translation>HDD Capacity:</translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation>Bandwidth:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>KV-R08-1</source>
@@ -682,6 +802,45 @@
     <message>
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>TopWidget</source>
+        <translation>TopWidget</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Device in the list will be calculated</source>
+        <translation>Device in the list will be calculated</translation>
+    </message>
+    <message>
+        <source>Save Current Task to excel</source>
+        <translation>Save Current Task to excel</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>User Manual</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Can not find Manual.</source>
+        <translation>Can not find Manual.</translation>
     </message>
 </context>
 </TS>

@@ -40,6 +40,40 @@
     </message>
 </context>
 <context>
+    <name>CDlgAbout</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source> v1.0.0.1</source>
+        <translation> v1.0.0.1</translation>
+    </message>
+    <message>
+        <source> Build</source>
+        <translation> Build</translation>
+    </message>
+</context>
+<context>
+    <name>CDlgAboutClass</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>CKesaApplication</name>
     <message>
         <source>Upgrade</source>
@@ -174,6 +208,29 @@
     <message>
         <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
         <translation>码率无效（范围为0或32k-16384k）</translation>
+    </message>
+</context>
+<context>
+    <name>ExcelSqlDriver</name>
+    <message>
+        <source>The connection string names no workbook (DBQ).</source>
+        <translation>连接字符串未指定工作簿（DBQ）。</translation>
+    </message>
+    <message>
+        <source>Only new workbooks can be written (CREATE_DB).</source>
+        <translation>只能写入新建的工作簿（CREATE_DB）。</translation>
+    </message>
+    <message>
+        <source>CREATE_DB must name the file that DBQ ends with.</source>
+        <translation>CREATE_DB 必须指定 DBQ 末尾的文件。</translation>
+    </message>
+    <message>
+        <source>Unable to write the workbook</source>
+        <translation>无法写入工作簿</translation>
+    </message>
+    <message>
+        <source>Unable to open the workbook</source>
+        <translation>无法打开工作簿</translation>
     </message>
 </context>
 <context>
@@ -441,6 +498,69 @@
     </message>
 </context>
 <context>
+    <name>PrintWidget</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message>
+        <source>Please select config file path:</source>
+        <translation>请选择配置文件路径：</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The file name has been used; replace it?</source>
+        <translation>文件名已被使用，是否替换？</translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation>已保存。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Saving failed.</source>
+        <translation>保存失败。</translation>
+    </message>
+    <message>
+        <source>Task Name:</source>
+        <translation>任务名称：</translation>
+    </message>
+    <message>
+        <source>NVR Type:</source>
+        <translation>NVR型号：</translation>
+    </message>
+    <message>
+        <source>NVR Count:</source>
+        <translation>NVR数量：</translation>
+    </message>
+    <message>
+        <source>Record Time:</source>
+        <translation>录像时间：</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>HDD Capacity:</source>
+        <translation>硬盘容量：</translation>
+    </message>
+    <message>
+        <source>Bandwidth:</source>
+        <translation>带宽：</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>KV-R08-1</source>
@@ -682,6 +802,45 @@
     <message>
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>TopWidget</source>
+        <translation>TopWidget</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Device in the list will be calculated</source>
+        <translation>列表中的设备将参与计算</translation>
+    </message>
+    <message>
+        <source>Save Current Task to excel</source>
+        <translation>保存当前任务到Excel</translation>
+    </message>
+    <message>
+        <source>User Manual</source>
+        <translation>用户手册</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Can not find Manual.</source>
+        <translation>找不到用户手册。</translation>
     </message>
 </context>
 </TS>
