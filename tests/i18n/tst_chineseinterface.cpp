@@ -62,9 +62,14 @@ private:
     QTemporaryDir m_runDir;
     QString m_qsStartDir;
 
-    static QString textOf(QWidget* pWindow, const QString& qsObjectName)
+    // The text of a widget found by its object name, or by "parent/child"
+    // where the name alone is not unique.
+    static QString textOf(QWidget* pWindow, const QString& qsObjectPath)
     {
-        QWidget* pWidget = pWindow->findChild<QWidget*>(qsObjectName);
+        QWidget* pWidget = pWindow;
+        for (const QString& qsName : qsObjectPath.split(QLatin1Char('/'))) {
+            pWidget = pWidget ? pWidget->findChild<QWidget*>(qsName) : nullptr;
+        }
         return pWidget ? pWidget->property("text").toString() : QStringLiteral("<no widget>");
     }
 
@@ -102,9 +107,13 @@ private slots:
 
     void windowTextsAreChinese_data()
     {
-        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("objectPath");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("task list title") << "label" << zh("计算任务列表：");
+        QTest::newRow("calculate tab") << "pBtnUpgrade" << zh("计算");
+        QTest::newRow("help tab") << "pBtnAbout" << zh("帮助");
+        QTest::newRow("hint line") << "labelDecription" << zh("列表中的设备将参与计算");
+        QTest::newRow("save to excel") << "btnPrint" << zh("保存当前任务到Excel");
+        QTest::newRow("task list title") << "TaskManage/label" << zh("计算任务列表：");
         QTest::newRow("new task") << "btnNewTask" << zh("新建任务");
         QTest::newRow("stream list") << "labelStreamList" << zh("码流列表");
         QTest::newRow("add device") << "btnAddDevice" << zh("添加设备");
@@ -121,10 +130,10 @@ private slots:
 
     void windowTextsAreChinese()
     {
-        QFETCH(QString, objectName);
+        QFETCH(QString, objectPath);
         QFETCH(QString, expected);
         MainWindow window;
-        QCOMPARE(textOf(&window, objectName), expected);
+        QCOMPARE(textOf(&window, objectPath), expected);
     }
 
     void resultsKeepTheirUnits()
@@ -217,6 +226,43 @@ private slots:
         QVERIFY(answer.answered());
         QCOMPARE(labels, QStringList({zh("任务名称："), zh("任务类型："), zh("备注：")}));
         QCOMPARE(types, QStringList({zh("普通任务"), zh("高清任务"), zh("标清任务")}));
+    }
+
+    void saveDialogIsChinese()
+    {
+        MainWindow window;
+        window.show();
+        QStringList texts;
+        ModalAnswer answer([&](QWidget* pDialog) {
+            texts << WarnDlgContent::of(pDialog).qsTitle;
+            for (const char* pszName : {"label", "labelSelectPath", "pOkBtn", "pCancelBtn"}) {
+                texts << textOf(pDialog, QString::fromLatin1(pszName));
+            }
+            WarnDlgContent::click(pDialog, "pCancelBtn");
+        });
+        window.findChild<QPushButton*>(QStringLiteral("btnPrint"))->click();
+        QVERIFY(answer.answered());
+        QCOMPARE(texts, QStringList({zh("保存"), zh("文件名："), zh("请选择配置文件路径："),
+                                     zh("确定"), zh("取消")}));
+    }
+
+    void aboutBoxIsChinese()
+    {
+        MainWindow window;
+        window.show();
+        QStringList texts;
+        ModalAnswer answer([&](QWidget* pDialog) {
+            texts << WarnDlgContent::of(pDialog).qsTitle;
+            for (const char* pszName : {"labelName", "labelVersion", "btnOK"}) {
+                texts << textOf(pDialog, QString::fromLatin1(pszName));
+            }
+            WarnDlgContent::click(pDialog, "btnOK");
+        });
+        QWidget* pTop = window.findChild<QWidget*>(QStringLiteral("TopWidget"));
+        QVERIFY(pTop);
+        QVERIFY(QMetaObject::invokeMethod(pTop, "getVersion"));
+        QVERIFY(answer.answered());
+        QCOMPARE(texts, QStringList({zh("关于"), zh("名称："), zh("版本："), zh("确定")}));
     }
 
     void qtOwnDialogsAreChinese()
