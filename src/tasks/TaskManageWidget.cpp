@@ -196,5 +196,11 @@ bool TaskManageWidget::editTaskAt(int iRow, const QString& qsName)
 void TaskManageWidget::OnItemChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     Q_UNUSED(previous)
+    // A row also becomes current without a click (the view takes its first row
+    // when it gains focus): select it, so that the task shown is the one marked.
+    if (current.isValid()) {
+        m_pUi->treeTask->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    }
     m_pModel->clickTask(current);
 }

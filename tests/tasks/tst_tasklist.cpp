@@ -75,6 +75,7 @@ private Q_SLOTS:
     void deleteShowsNeighbour();
     void deleteOnlyRowLeavesEmptyList();
     void exampleTaskIsAnnouncedByStoredName();
+    void currentTaskIsMarked();
     void damagedFileIsReportedAndLeftAlone();
     void unreadableFileIsReported();
 
@@ -441,6 +442,18 @@ void TestTaskList::exampleTaskIsAnnouncedByStoredName()
     for (const QString& qsSignal : qAsConst(m_lstSignals)) {
         QCOMPARE(qsSignal, QStringLiteral("show:Example Task"));
     }
+}
+
+// Focus alone makes the first row current; the row shown must be the row marked.
+void TestTaskList::currentTaskIsMarked()
+{
+    QVERIFY(storeTasks({makeTask(QStringLiteral("A")), makeTask(QStringLiteral("B"))}));
+    makeWidget();
+    QVERIFY(m_pView->selectionModel()->selectedRows().isEmpty());
+    m_lstSignals.clear();
+    m_pView->setFocus();
+    QTRY_COMPARE(m_lstSignals, QStringList{QStringLiteral("show:A")});
+    QCOMPARE(m_pView->selectionModel()->selectedRows(), QModelIndexList{model()->index(0, 0)});
 }
 
 void TestTaskList::damagedFileIsReportedAndLeftAlone()
