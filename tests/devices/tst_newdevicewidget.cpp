@@ -1,79 +1,13 @@
 #include "devices/NewDeviceWidget.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include "controls/CToolTip.h"
+
+#include "DialogDriving.h"
+
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-QComboBox* combo(QWidget* pDialog, const char* pName)
-{
-    return pDialog->findChild<QComboBox*>(QLatin1String(pName));
-}
-
-QLineEdit* edit(QWidget* pDialog, const char* pName)
-{
-    return pDialog->findChild<QLineEdit*>(QLatin1String(pName));
-}
-
-void chooseText(QComboBox* pCombo, const QString& qsText)
-{
-    const int iIndex = pCombo->findText(qsText);
-    QVERIFY2(iIndex >= 0, qPrintable(qsText));
-    pCombo->setCurrentIndex(iIndex);
-}
-
-void chooseData(QComboBox* pCombo, const QVariant& value)
-{
-    const int iIndex = pCombo->findData(value);
-    QVERIFY2(iIndex >= 0, qPrintable(value.toString()));
-    pCombo->setCurrentIndex(iIndex);
-}
-
-QStringList itemTexts(const QComboBox* pCombo)
-{
-    QStringList qsTexts;
-    for (int i = 0; i < pCombo->count(); ++i) {
-        qsTexts << pCombo->itemText(i);
-    }
-    return qsTexts;
-}
-
-// The text of the visible fault tip, empty when none shows.
-QString shownTip()
-{
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget* pWidget : widgets) {
-        if (pWidget->objectName() == QLatin1String("ctooltip_label") && pWidget->isVisible()) {
-            if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
-                return pLabel->text();
-            }
-        }
-    }
-    return QString();
-}
-
-void hideTips()
-{
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget* pWidget : widgets) {
-        if (pWidget->objectName() == QLatin1String("ctooltip_label")) {
-            pWidget->hide();
-        }
-    }
-}
-
-void clickOk(QWidget* pDialog)
-{
-    QPushButton* pOk = pDialog->findChild<QPushButton*>(QStringLiteral("pOkBtn"));
-    QVERIFY(pOk);
-    pOk->click();
-}
-
-} // namespace
+using namespace DialogDriving;
 
 class tst_NewDeviceWidget : public QObject
 {
@@ -98,7 +32,7 @@ private slots:
 void tst_NewDeviceWidget::init()
 {
     QLocale::setDefault(QLocale::c());
-    hideTips();
+    CToolTip::hideText();
 }
 
 void tst_NewDeviceWidget::opensWithCameraDefaults_data()
@@ -414,7 +348,7 @@ void tst_NewDeviceWidget::addChecks()
     } else {
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(shownTip(), fault);
+        QCOMPARE(CToolTip::text(), fault);
     }
 }
 

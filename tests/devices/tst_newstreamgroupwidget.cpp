@@ -1,69 +1,13 @@
 #include "devices/NewStreamGroupWidget.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include "controls/CToolTip.h"
+
+#include "DialogDriving.h"
+
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-QComboBox* combo(QWidget* pDialog, const char* pName)
-{
-    return pDialog->findChild<QComboBox*>(QLatin1String(pName));
-}
-
-QLineEdit* edit(QWidget* pDialog, const char* pName)
-{
-    return pDialog->findChild<QLineEdit*>(QLatin1String(pName));
-}
-
-void chooseText(QComboBox* pCombo, const QString& qsText)
-{
-    const int iIndex = pCombo->findText(qsText);
-    QVERIFY2(iIndex >= 0, qPrintable(qsText));
-    pCombo->setCurrentIndex(iIndex);
-}
-
-void chooseData(QComboBox* pCombo, const QVariant& value)
-{
-    const int iIndex = pCombo->findData(value);
-    QVERIFY2(iIndex >= 0, qPrintable(value.toString()));
-    pCombo->setCurrentIndex(iIndex);
-}
-
-QString shownTip()
-{
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget* pWidget : widgets) {
-        if (pWidget->objectName() == QLatin1String("ctooltip_label") && pWidget->isVisible()) {
-            if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
-                return pLabel->text();
-            }
-        }
-    }
-    return QString();
-}
-
-void hideTips()
-{
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget* pWidget : widgets) {
-        if (pWidget->objectName() == QLatin1String("ctooltip_label")) {
-            pWidget->hide();
-        }
-    }
-}
-
-void clickOk(QWidget* pDialog)
-{
-    QPushButton* pOk = pDialog->findChild<QPushButton*>(QStringLiteral("pOkBtn"));
-    QVERIFY(pOk);
-    pOk->click();
-}
-
-} // namespace
+using namespace DialogDriving;
 
 class tst_NewStreamGroupWidget : public QObject
 {
@@ -84,7 +28,7 @@ private slots:
 void tst_NewStreamGroupWidget::init()
 {
     QLocale::setDefault(QLocale::c());
-    hideTips();
+    CToolTip::hideText();
 }
 
 void tst_NewStreamGroupWidget::opensWithDefaults_data()
@@ -180,7 +124,7 @@ void tst_NewStreamGroupWidget::bitrateCheck()
     clickOk(&dialog);
     QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
     QCOMPARE(dialog.isVisible(), !accepted);
-    QCOMPARE(shownTip(), accepted ? QString() : QStringLiteral("Bitrate Ranges [32~16384]"));
+    QCOMPARE(CToolTip::text(), accepted ? QString() : QStringLiteral("Bitrate Ranges [32~16384]"));
 }
 
 void tst_NewStreamGroupWidget::streamNumberField()
