@@ -41,20 +41,6 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void readsItemsByIndex()
-    {
-        ClientConfig config;
-        QVERIFY(config.load(writeSetup(QStringLiteral("a.xml"), setupXml("1", "5", "Blue"))));
-        QCOMPARE(config.number(ClientConfig::Translator), 1);
-        QCOMPARE(config.number(ClientConfig::LogLevel), 3);
-        QCOMPARE(config.number(ClientConfig::VersionType), 5);
-        QCOMPARE(config.text(ClientConfig::Skin), QStringLiteral("Blue"));
-        QVERIFY(config.item(ClientConfig::Skin));
-        QCOMPARE(config.item(ClientConfig::Skin)->qsName, QStringLiteral("Skin"));
-        QVERIFY(!config.item(4));
-        QVERIFY(!config.item(-1));
-    }
-
     void propertyChoice_data()
     {
         QTest::addColumn<QByteArray>("translator");
@@ -101,47 +87,57 @@ private slots:
         QVERIFY(config.load(writeSetup(QStringLiteral("second.xml"), setupXml("0", "4", "Red"))));
         QCOMPARE(config.number(ClientConfig::Translator), 1);
         QCOMPARE(config.number(ClientConfig::VersionType), 0);
+        QCOMPARE(config.number(ClientConfig::LogLevel), 3);
         QCOMPARE(config.text(ClientConfig::Skin), QStringLiteral("Blue"));
+        QCOMPARE(config.item(ClientConfig::Skin)->qsName, QStringLiteral("Skin"));
+        QVERIFY(!config.item(4));
+        QVERIFY(!config.item(-1));
         QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 3);
     }
 
-    void missingFileLeavesDefaults()
+    // What a missing, damaged or odd file leaves; -1: no such item.
+    void loadOutcome_data()
     {
-        ClientConfig config;
-        QTest::ignoreMessage(QtDebugMsg, "No file to read...");
-        QVERIFY(!config.load(m_dir.filePath(QStringLiteral("absent.xml"))));
-        QVERIFY(!config.item(ClientConfig::Translator));
-        QCOMPARE(config.number(ClientConfig::Translator), 0);
-        QCOMPARE(config.text(ClientConfig::Skin), QString());
-        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 2);
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<int>("translator");
+        QTest::addColumn<int>("versionType");
+        QTest::addColumn<int>("propertyIndex");
+
+        QTest::newRow("missing file") << QByteArray() << false << -1 << -1 << 2;
+        QTest::newRow("cut short")
+            << QByteArray("<Configs><Translator><Value>1</Value></Translator>"
+                          "<VersionType><Value>0</Va")
+            << true << 1 << 0 << 3;
+        QTest::newRow("not xml") << QByteArray("\x01\x02 not xml <<<") << true << -1 << -1 << 2;
+        QTest::newRow("other elements")
+            << QByteArray("<Configs><Comment><Value>9</Value></Comment>"
+                          "<Translator><Value>1</Value></Translator></Configs>")
+            << true << 1 << -1 << 3;
     }
 
-    void malformedFileKeepsWhatWasRead()
+    void loadOutcome()
     {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, loaded);
+        QFETCH(int, translator);
+        QFETCH(int, versionType);
+        QFETCH(int, propertyIndex);
+
         ClientConfig config;
-        QVERIFY(config.load(writeSetup(
-            QStringLiteral("broken.xml"),
-            "<Configs><Translator><Value>1</Value></Translator><VersionType><Value>0</Va")));
-        QCOMPARE(config.number(ClientConfig::Translator), 1);
-        QCOMPARE(config.number(ClientConfig::VersionType), 0);
+        if (content.isNull()) {
+            QTest::ignoreMessage(QtDebugMsg, "No file to read...");
+        }
+        const QString qsPath = content.isNull() ? m_dir.filePath(QStringLiteral("absent.xml"))
+                                                : writeSetup(QStringLiteral("odd.xml"), content);
+        QCOMPARE(config.load(qsPath), loaded);
+        QCOMPARE(config.item(ClientConfig::Translator) != nullptr, translator >= 0);
+        QCOMPARE(config.number(ClientConfig::Translator), qMax(translator, 0));
+        QCOMPARE(config.item(ClientConfig::VersionType) != nullptr, versionType >= 0);
+        QCOMPARE(config.number(ClientConfig::VersionType), qMax(versionType, 0));
         QVERIFY(!config.item(ClientConfig::Skin));
-    }
-
-    void notXmlAtAll()
-    {
-        ClientConfig config;
-        QVERIFY(config.load(writeSetup(QStringLiteral("garbage.xml"), "\x01\x02 not xml <<<")));
-        QVERIFY(!config.item(ClientConfig::Translator));
-        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, 2);
-    }
-
-    void otherElementsDoNotHideItems()
-    {
-        ClientConfig config;
-        QVERIFY(config.load(writeSetup(QStringLiteral("extra.xml"),
-                                       "<Configs><Comment><Value>9</Value></Comment>"
-                                       "<Translator><Value>1</Value></Translator></Configs>")));
-        QCOMPARE(config.number(ClientConfig::Translator), 1);
+        QCOMPARE(config.text(ClientConfig::Skin), QString());
+        QCOMPARE(ClientLanguageProperty::Instance()->propertyFor(config)->iIndex, propertyIndex);
     }
 
     void clearEmptiesTheItems()

@@ -14,7 +14,11 @@ class TestKesaStyle : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_pStyle = new CKesaStyle; }
+    void initTestCase()
+    {
+        m_pStyle = new CKesaStyle;
+        m_pWindows.reset(QStyleFactory::create(QStringLiteral("Windows")));
+    }
     void cleanupTestCase() { delete m_pStyle; }
 
     void pixelMetrics_data()
@@ -33,25 +37,30 @@ private slots:
         QCOMPARE(m_pStyle->pixelMetric(QStyle::PixelMetric(metric)), expected);
     }
 
-    void otherMetricsComeFromWindowsStyle()
+    void othersComeFromWindowsStyle()
     {
-        QScopedPointer<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
         QCOMPARE(m_pStyle->pixelMetric(QStyle::PM_ButtonMargin),
-                 windows->pixelMetric(QStyle::PM_ButtonMargin));
+                 m_pWindows->pixelMetric(QStyle::PM_ButtonMargin));
         QCOMPARE(m_pStyle->pixelMetric(QStyle::PM_ScrollBarExtent),
-                 windows->pixelMetric(QStyle::PM_ScrollBarExtent));
+                 m_pWindows->pixelMetric(QStyle::PM_ScrollBarExtent));
+        QStyleOptionSlider slider;
+        slider.orientation = Qt::Vertical;
+        slider.rect = QRect(0, 0, 30, 200);
+        slider.maximum = 100;
+        QCOMPARE(m_pStyle->subControlRect(QStyle::CC_Slider, &slider, QStyle::SC_SliderGroove),
+                 m_pWindows->subControlRect(QStyle::CC_Slider, &slider, QStyle::SC_SliderGroove));
     }
 
     void sizesFromContents()
     {
-        QScopedPointer<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
         QRadioButton radio(QStringLiteral("Radio"));
         QStyleOptionButton button;
         button.initFrom(&radio);
         const QSize contents(40, 16);
         QCOMPARE(
             m_pStyle->sizeFromContents(QStyle::CT_RadioButton, &button, contents, &radio).width(),
-            windows->sizeFromContents(QStyle::CT_RadioButton, &button, contents, &radio).width() +
+            m_pWindows->sizeFromContents(QStyle::CT_RadioButton, &button, contents, &radio)
+                    .width() +
                 20);
 
         QStyleOptionTab tab;
@@ -90,17 +99,6 @@ private slots:
             m_pStyle->subControlRect(QStyle::CC_Slider, &slider, QStyle::SC_SliderGroove);
         QCOMPARE(groove.top(), height / 2 - 2);
         QCOMPARE(groove.height(), 4);
-    }
-
-    void verticalSliderKeepsBaseGeometry()
-    {
-        QScopedPointer<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
-        QStyleOptionSlider slider;
-        slider.orientation = Qt::Vertical;
-        slider.rect = QRect(0, 0, 30, 200);
-        slider.maximum = 100;
-        QCOMPARE(m_pStyle->subControlRect(QStyle::CC_Slider, &slider, QStyle::SC_SliderGroove),
-                 windows->subControlRect(QStyle::CC_Slider, &slider, QStyle::SC_SliderGroove));
     }
 
     void subElementRects()
@@ -161,6 +159,7 @@ private:
     }
 
     CKesaStyle* m_pStyle = nullptr;
+    QScopedPointer<QStyle> m_pWindows;
 };
 
 QTEST_MAIN(TestKesaStyle)

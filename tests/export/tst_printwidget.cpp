@@ -107,16 +107,172 @@ class tst_PrintWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void opensWithTaskFileAndHomeFolder();
-    void exportWritesTheSheet_data();
-    void exportWritesTheSheet();
-    void nextDialogOpensInLastFolder();
-    void driverReceivesTheStatements();
-    void existingFile_cancelKeepsIt();
-    void existingFile_okReplacesIt();
-    void badTarget_staysOpen_data();
-    void badTarget_staysOpen();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_qsFolder = m_dir.path() + QLatin1Char('/');
+    }
+
+    void opensWithTaskFileAndHomeFolder()
+    {
+        PrintWidget dialog;
+        dialog.SetTaskInfo(QStringLiteral("Harbour"), {});
+        QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("Harbour.xls"));
+        QCOMPARE(folderBox(dialog)->count(), 1);
+        QCOMPARE(folderBox(dialog)->currentText(), QDir::homePath() + QLatin1Char('/'));
+        QCOMPARE(dialog.size(), QSize(320, 240));
+    }
+
+    void exportWritesTheSheet_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<int>("deviceCount");
+        QTest::addColumn<QString>("deviceType");
+
+        QTest::newRow("ascii") << QStringLiteral("Harbour") << 3 << QStringLiteral("IPC");
+        QTest::newRow("chinese and emoji")
+            << QStringLiteral("港口仓库 \U0001F4F9") << 2 << QStringLiteral("网络摄像机");
+        QTest::newRow("300 rows") << QStringLiteral("Campus") << 300 << QStringLiteral("DVR");
+        QTest::newRow("no device groups")
+            << QStringLiteral("Empty site") << 0 << QStringLiteral("IPC");
+    }
+
+    void exportWritesTheSheet()
+    {
+        QFETCH(QString, task);
+        QFETCH(int, deviceCount);
+        QFETCH(QString, deviceType);
+
+        Report report;
+        report.qsTask = task;
+        for (int i = 0; i < deviceCount; ++i) {
+            report.devices.push_back(device(deviceType, i));
+        }
+        if (deviceType != QStringLiteral("IPC") && deviceType != QStringLiteral("DVR")) {
+            report.qsNvrType = QStringLiteral("录像机-32");
+            report.qsCapacity = QStringLiteral("十二TB");
+        }
+
+        QStringList messages;
+        const QString qsPath = exportReport(report, &messages);
+        QCOMPARE(messages, QStringList{QStringLiteral("Hint: Saved.")});
+        QCOMPARE(qsPath, m_qsFolder + task + QStringLiteral(".xls"));
+
+        const XlsReadBack book = XlsReadBack::read(qsPath);
+        QCOMPARE(book.qsError, QString());
+        QCOMPARE(book.sheetCount, 1u);
+        QCOMPARE(book.rows, expectedSheet(report));
+    }
+
+    void nextDialogOpensInLastFolder()
+    {
+        PrintWidget dialog;
+        QCOMPARE(folderBox(dialog)->currentText(), m_qsFolder);
+    }
+
+    void driverReceivesTheStatements()
+    {
+        Report report;
+        report.qsTask = QStringLiteral("Depot");
+        report.devices = {device(QStringLiteral("IPC"), 0)};
+        QStringList messages;
+        QVERIFY(!exportReport(report, &messages).isEmpty());
+
+        const auto* pDriver = qobject_cast<const ExcelSqlDriver*>(
+            QSqlDatabase::database(QStringLiteral("excelexport"), false).driver());
+        QVERIFY(pDriver);
+        QCOMPARE(pDriver->connectionString(),
+                 QStringLiteral("DRIVER={Microsoft Excel Driver (*.xls)};DSN='';FIRSTROWHASNAMES=1;"
+                                "READONLY=FALSE;CREATE_DB=\"Depot.xls\";DBQ=") +
+                     m_qsFolder + QStringLiteral("Depot.xls"));
+        QCOMPARE(
+            pDriver->statements(),
+            QStringList({QStringLiteral("CREATE TABLE [Depot] ([Device Type] char(64), [Device "
+                                        "Count] char(64), [Stream Count] char(64), [Resolution] "
+                                        "char(64), [Frame Rate] char(64), [Bitrate(Kbps)] "
+                                        "char(64), [Main Stream] char(64), [Sub Stream] "
+                                        "char(64))"),
+                         QStringLiteral("INSERT INTO [Depot] (\"Device Type\", \"Device Count\", "
+                                        "\"Stream Count\", \"Resolution\", \"Frame Rate\",  "
+                                        "\"Bitrate(Kbps)\", \"Main Stream\", \"Sub Stream\") "
+                                        "VALUES(:devicetype, :devicecout, :streamcount, "
+                                        ":resolution, :framerate, :bitrate, :mainstream, "
+                                        ":substream)")}));
+    }
+
+    void existingFile_replacedOnlyAfterOk_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("cancel keeps it") << false;
+        QTest::newRow("ok replaces it") << true;
+    }
+
+    void existingFile_replacedOnlyAfterOk()
+    {
+        QFETCH(bool, replace);
+        Report report;
+        report.qsTask = replace ? QStringLiteral("Replaced") : QStringLiteral("Kept");
+        const QString qsPath = m_qsFolder + report.qsTask + QStringLiteral(".xls");
+        QFile file(qsPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+        file.close();
+
+        PrintWidget dialog;
+        fill(dialog, report);
+        setFolder(dialog, m_qsFolder);
+        dialog.show();
+        MessageBoxes boxes({replace, true});
+        clickOk(dialog);
+
+        QStringList expected{QStringLiteral("Hint: The file name has been used; replace it?")};
+        if (replace) {
+            expected.append(QStringLiteral("Hint: Saved."));
+            QCOMPARE(XlsReadBack::read(qsPath).rows, expectedSheet(report));
+        } else {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("earlier"));
+        }
+        QCOMPARE(boxes.texts(), expected);
+        QCOMPARE(dialog.isVisible(), !replace);
+    }
+
+    void badTarget_staysOpen_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("unwritable folder") << QStringLiteral("/proc/") << QStringLiteral("a.xls");
+        QTest::newRow("missing folder") << QStringLiteral("missing/") << QStringLiteral("a.xls");
+        QTest::newRow("slash in name") << QString() << QStringLiteral("sub/a.xls");
+        QTest::newRow("empty name") << QString() << QString();
+    }
+
+    void badTarget_staysOpen()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QVERIFY(QDir(m_qsFolder).mkpath(QStringLiteral("sub")));
+        const QString qsFolder = folder.startsWith(QLatin1Char('/')) ? folder : m_qsFolder + folder;
+
+        Report report;
+        report.qsTask = QStringLiteral("Bad");
+        PrintWidget dialog;
+        fill(dialog, report);
+        setFolder(dialog, qsFolder);
+        nameEdit(dialog)->setText(name);
+        dialog.show();
+        {
+            MessageBoxes boxes({true});
+            clickOk(dialog);
+            QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Warn: Saving failed.")});
+        }
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFileInfo::exists(qsFolder + name) || QFileInfo(qsFolder + name).isDir());
+        QCOMPARE(QDir(m_qsFolder + QStringLiteral("sub")).entryList(QDir::Files), QStringList());
+        QCOMPARE(PrintWidget().findChild<QComboBox*>(QStringLiteral("comboBox"))->currentText(),
+                 m_qsFolder);
+    }
 
 private:
     QString exportReport(const Report& report, QStringList* pMessages);
@@ -124,22 +280,6 @@ private:
     QTemporaryDir m_dir;
     QString m_qsFolder;
 };
-
-void tst_PrintWidget::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_qsFolder = m_dir.path() + QLatin1Char('/');
-}
-
-void tst_PrintWidget::opensWithTaskFileAndHomeFolder()
-{
-    PrintWidget dialog;
-    dialog.SetTaskInfo(QStringLiteral("Harbour"), {});
-    QCOMPARE(nameEdit(dialog)->text(), QStringLiteral("Harbour.xls"));
-    QCOMPARE(folderBox(dialog)->count(), 1);
-    QCOMPARE(folderBox(dialog)->currentText(), QDir::homePath() + QLatin1Char('/'));
-    QCOMPARE(dialog.size(), QSize(320, 240));
-}
 
 // Exports through the dialog into the test folder; returns the file's path.
 QString tst_PrintWidget::exportReport(const Report& report, QStringList* pMessages)
@@ -154,170 +294,6 @@ QString tst_PrintWidget::exportReport(const Report& report, QStringList* pMessag
     return dialog.result() == QDialog::Accepted && !dialog.isVisible()
                ? m_qsFolder + nameEdit(dialog)->text()
                : QString();
-}
-
-void tst_PrintWidget::exportWritesTheSheet_data()
-{
-    QTest::addColumn<QString>("task");
-    QTest::addColumn<int>("deviceCount");
-    QTest::addColumn<QString>("deviceType");
-
-    QTest::newRow("ascii") << QStringLiteral("Harbour") << 3 << QStringLiteral("IPC");
-    QTest::newRow("chinese and emoji")
-        << QStringLiteral("港口仓库 \U0001F4F9") << 2 << QStringLiteral("网络摄像机");
-    QTest::newRow("300 rows") << QStringLiteral("Campus") << 300 << QStringLiteral("DVR");
-    QTest::newRow("no device groups") << QStringLiteral("Empty site") << 0 << QStringLiteral("IPC");
-}
-
-void tst_PrintWidget::exportWritesTheSheet()
-{
-    QFETCH(QString, task);
-    QFETCH(int, deviceCount);
-    QFETCH(QString, deviceType);
-
-    Report report;
-    report.qsTask = task;
-    for (int i = 0; i < deviceCount; ++i) {
-        report.devices.push_back(device(deviceType, i));
-    }
-    if (deviceType != QStringLiteral("IPC") && deviceType != QStringLiteral("DVR")) {
-        report.qsNvrType = QStringLiteral("录像机-32");
-        report.qsCapacity = QStringLiteral("十二TB");
-    }
-
-    QStringList messages;
-    const QString qsPath = exportReport(report, &messages);
-    QCOMPARE(messages, QStringList{QStringLiteral("Hint: Saved.")});
-    QCOMPARE(qsPath, m_qsFolder + task + QStringLiteral(".xls"));
-
-    const XlsReadBack book = XlsReadBack::read(qsPath);
-    QCOMPARE(book.qsError, QString());
-    QCOMPARE(book.sheetCount, 1u);
-    const QVector<QStringList> expected = expectedSheet(report);
-    QCOMPARE(book.rows.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(book.rows.at(i), expected.at(i));
-    }
-}
-
-void tst_PrintWidget::nextDialogOpensInLastFolder()
-{
-    PrintWidget dialog;
-    QCOMPARE(folderBox(dialog)->currentText(), m_qsFolder);
-}
-
-void tst_PrintWidget::driverReceivesTheStatements()
-{
-    Report report;
-    report.qsTask = QStringLiteral("Depot");
-    report.devices = {device(QStringLiteral("IPC"), 0)};
-    QStringList messages;
-    QVERIFY(!exportReport(report, &messages).isEmpty());
-
-    const auto* pDriver = qobject_cast<const ExcelSqlDriver*>(
-        QSqlDatabase::database(QStringLiteral("excelexport"), false).driver());
-    QVERIFY(pDriver);
-    QCOMPARE(pDriver->connectionString(),
-             QStringLiteral("DRIVER={Microsoft Excel Driver (*.xls)};DSN='';FIRSTROWHASNAMES=1;"
-                            "READONLY=FALSE;CREATE_DB=\"Depot.xls\";DBQ=") +
-                 m_qsFolder + QStringLiteral("Depot.xls"));
-    QCOMPARE(pDriver->statements(),
-             QStringList({QStringLiteral("CREATE TABLE [Depot] ([Device Type] char(64), [Device "
-                                         "Count] char(64), [Stream Count] char(64), [Resolution] "
-                                         "char(64), [Frame Rate] char(64), [Bitrate(Kbps)] "
-                                         "char(64), [Main Stream] char(64), [Sub Stream] "
-                                         "char(64))"),
-                          QStringLiteral("INSERT INTO [Depot] (\"Device Type\", \"Device Count\", "
-                                         "\"Stream Count\", \"Resolution\", \"Frame Rate\",  "
-                                         "\"Bitrate(Kbps)\", \"Main Stream\", \"Sub Stream\") "
-                                         "VALUES(:devicetype, :devicecout, :streamcount, "
-                                         ":resolution, :framerate, :bitrate, :mainstream, "
-                                         ":substream)")}));
-}
-
-void tst_PrintWidget::existingFile_cancelKeepsIt()
-{
-    const QString qsPath = m_qsFolder + QStringLiteral("Kept.xls");
-    QFile file(qsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("earlier");
-    file.close();
-
-    Report report;
-    report.qsTask = QStringLiteral("Kept");
-    PrintWidget dialog;
-    fill(dialog, report);
-    setFolder(dialog, m_qsFolder);
-    dialog.show();
-    MessageBoxes boxes({false});
-    clickOk(dialog);
-
-    QCOMPARE(boxes.texts(),
-             QStringList{QStringLiteral("Hint: The file name has been used; replace it?")});
-    QVERIFY(dialog.isVisible());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("earlier"));
-}
-
-void tst_PrintWidget::existingFile_okReplacesIt()
-{
-    const QString qsPath = m_qsFolder + QStringLiteral("Replaced.xls");
-    QFile file(qsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("earlier");
-    file.close();
-
-    Report report;
-    report.qsTask = QStringLiteral("Replaced");
-    PrintWidget dialog;
-    fill(dialog, report);
-    setFolder(dialog, m_qsFolder);
-    dialog.show();
-    MessageBoxes boxes({true, true});
-    clickOk(dialog);
-
-    QCOMPARE(boxes.texts(),
-             QStringList({QStringLiteral("Hint: The file name has been used; replace it?"),
-                          QStringLiteral("Hint: Saved.")}));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(XlsReadBack::read(qsPath).rows, expectedSheet(report));
-}
-
-void tst_PrintWidget::badTarget_staysOpen_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-
-    QTest::newRow("unwritable folder") << QStringLiteral("/proc/") << QStringLiteral("a.xls");
-    QTest::newRow("missing folder") << QStringLiteral("missing/") << QStringLiteral("a.xls");
-    QTest::newRow("slash in name") << QString() << QStringLiteral("sub/a.xls");
-    QTest::newRow("empty name") << QString() << QString();
-}
-
-void tst_PrintWidget::badTarget_staysOpen()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    QVERIFY(QDir(m_qsFolder).mkpath(QStringLiteral("sub")));
-    const QString qsFolder = folder.startsWith(QLatin1Char('/')) ? folder : m_qsFolder + folder;
-
-    Report report;
-    report.qsTask = QStringLiteral("Bad");
-    PrintWidget dialog;
-    fill(dialog, report);
-    setFolder(dialog, qsFolder);
-    nameEdit(dialog)->setText(name);
-    dialog.show();
-    {
-        MessageBoxes boxes({true});
-        clickOk(dialog);
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Warn: Saving failed.")});
-    }
-    QVERIFY(dialog.isVisible());
-    QVERIFY(!QFileInfo::exists(qsFolder + name) || QFileInfo(qsFolder + name).isDir());
-    QCOMPARE(QDir(m_qsFolder + QStringLiteral("sub")).entryList(QDir::Files), QStringList());
-    QCOMPARE(PrintWidget().findChild<QComboBox*>(QStringLiteral("comboBox"))->currentText(),
-             m_qsFolder);
 }
 
 QTEST_MAIN(tst_PrintWidget)

@@ -107,13 +107,162 @@ class tst_TopWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void formTexts();
-    void tabStyles();
-    void printWithoutTask_passesNoRows();
-    void secondSave_collectsFreshValues();
-    void helpMenu_about();
-    void helpMenu_manualMissing();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir::setCurrent(m_dir.path());
+    }
+
+    void tabStyles()
+    {
+        TopWidget top;
+        QPushButton* pCalculate = button(top, "pBtnUpgrade");
+        QPushButton* pHelp = button(top, "pBtnAbout");
+        const QFrame* pFrame = top.findChild<QFrame*>(QStringLiteral("pTabFrame"));
+        const QString qsInitial = QStringLiteral("QPushButton{border-image:url(:/images/Tab/"
+                                                 "TabSelect.png); color: rgb(255, 255, 255); "
+                                                 "border-width:0px;}");
+        QCOMPARE(pCalculate->styleSheet(), qsInitial);
+
+        top.changeTabStyle(true);
+        QCOMPARE(pCalculate->styleSheet(), qsInitial);
+
+        top.changeTabStyle(false);
+        QCOMPARE(pCalculate->styleSheet(),
+                 fullSelectedStyle(QStringLiteral("SubTabSelect.png"))
+                     .replace(QStringLiteral("color: rgb(255, 255, 255); border-width:0px;}   "),
+                              QStringLiteral("color: rgb(255, 0, 0); border-width:0px;}   ")));
+        QCOMPARE(pHelp->styleSheet(),
+                 QStringLiteral("QPushButton{border-image:url(:/images/Tab/SubTabUnselect.png); "
+                                "color: rgb(0, 0, 0); border-width:0px;}"));
+        QCOMPARE(pFrame->styleSheet(),
+                 QStringLiteral(
+                     "QFrame{background-image:url(:/images/Tab/Subtab_bg.png); border:none;}"));
+        for (QPushButton* pButton : {pCalculate, pHelp}) {
+            QCOMPARE(pButton->minimumHeight(), 23);
+            QCOMPARE(pButton->maximumHeight(), 23);
+            QVERIFY(pButton->icon().isNull());
+            QCOMPARE(pButton->iconSize(), QSize(16, 16));
+        }
+        QCOMPARE(pFrame->minimumHeight(), 23);
+
+        top.changeTabStyle(true);
+        QCOMPARE(pCalculate->styleSheet(), fullSelectedStyle(QStringLiteral("TabSelect.png")));
+        QCOMPARE(pHelp->styleSheet(),
+                 QStringLiteral("QPushButton{border-image:url(:/images/Tab/TabUnselect.png); "
+                                "color: rgb(255, 255, 255); border-width:0px;}"));
+        QCOMPARE(
+            pFrame->styleSheet(),
+            QStringLiteral("QFrame{background-image:url(:/images/Tab/tab_bg.png); border:none;}"));
+        for (QPushButton* pButton : {pCalculate, pHelp}) {
+            QCOMPARE(pButton->minimumHeight(), 40);
+            QCOMPARE(pButton->maximumHeight(), 40);
+            QVERIFY(!pButton->icon().isNull());
+            QCOMPARE(pButton->iconSize(), QSize(32, 32));
+        }
+        QCOMPARE(pFrame->minimumHeight(), 40);
+    }
+
+    void printWithoutTask_passesNoRows()
+    {
+        TopWidget top;
+        QString qsName;
+        ModalAnswer dialog([&](QWidget* pDialog) {
+            qsName = pDialog->findChild<QLineEdit*>(QStringLiteral("edtName"))->text();
+            pDialog->findChild<QPushButton*>(QStringLiteral("pCancelBtn"))->click();
+        });
+        button(top, "btnPrint")->click();
+        QVERIFY(dialog.answered());
+        QCOMPARE(qsName, QStringLiteral(".xls"));
+    }
+
+    void secondSave_collectsFreshValues()
+    {
+        TopWidget top;
+        ReportSource source;
+        wire(top, source);
+
+        top.slotCurrentTask(QStringLiteral("North gate"));
+        source.devices = {device(QStringLiteral("IPC"), QStringLiteral("4")),
+                          device(QStringLiteral("DVR"), QStringLiteral("2"))};
+        source.qsNvrType = QStringLiteral("NVR-16");
+        source.qsNvrCount = QStringLiteral("1");
+        source.qsBandwidth = QStringLiteral("12Mbps");
+        source.qsDays = QStringLiteral("30");
+        QVector<QStringList> rows = save(top, QStringLiteral("North gate"));
+        QCOMPARE(source.answers, 1);
+        QCOMPARE(rows.size(), 1 + 2 + 5 + 4);
+        QCOMPARE(rows.at(1), cells(source.devices.at(0)));
+        QCOMPARE(rows.at(2), cells(source.devices.at(1)));
+        QCOMPARE(rows.at(8), row(QStringLiteral("Task Name:"), QStringLiteral("North gate")));
+
+        top.slotCurrentTask(QStringLiteral("南门"));
+        source.devices = {device(QStringLiteral("IPC"), QStringLiteral("9"))};
+        source.qsNvrType = QStringLiteral("NVR-64");
+        source.qsNvrCount = QStringLiteral("2");
+        source.qsBandwidth = QStringLiteral("1.5Gbps");
+        source.qsDays = QStringLiteral("7");
+        rows = save(top, QStringLiteral("南门"));
+        QCOMPARE(source.answers, 2);
+        QVector<QStringList> expected{
+            {QStringLiteral("Device Type"), QStringLiteral("Device Count"),
+             QStringLiteral("Stream Count"), QStringLiteral("Resolution"),
+             QStringLiteral("Frame Rate"), QStringLiteral("Bitrate(Kbps)"),
+             QStringLiteral("Main Stream"), QStringLiteral("Sub Stream")},
+            cells(source.devices.at(0))};
+        for (int i = 0; i < 5; ++i) {
+            expected.append(row(QString(), QString()));
+        }
+        expected.append(row(QStringLiteral("Task Name:"), QStringLiteral("南门")));
+        expected.append(row(QStringLiteral("NVR Type:"), QStringLiteral("NVR-64"),
+                            QStringLiteral("NVR Count:"), QStringLiteral("2")));
+        expected.append(row(QStringLiteral("Record Time:"), QStringLiteral("7day"),
+                            QStringLiteral("HDD Capacity:"), QStringLiteral("2TB")));
+        expected.append(row(QStringLiteral("Bandwidth:"), QStringLiteral("1.5Gbps")));
+        QCOMPARE(rows, expected);
+    }
+
+    void helpMenu_about()
+    {
+        TopWidget top;
+        QStringList actions;
+        QKeySequence manualShortcut;
+        QString qsAboutTitle;
+        std::unique_ptr<ModalAnswer> pAbout;
+        QTimer::singleShot(50, [&] {
+            auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(pMenu);
+            for (QAction* pAction : pMenu->actions()) {
+                actions.append(pAction->text());
+            }
+            manualShortcut = pMenu->actions().value(0)->shortcut();
+            pAbout = std::make_unique<ModalAnswer>([&](QWidget* pBox) {
+                qsAboutTitle = pBox->findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text();
+                pBox->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+            });
+            pMenu->actions().value(1)->trigger();
+            pMenu->close();
+        });
+        button(top, "pBtnAbout")->click();
+        QCOMPARE(actions, QStringList({QStringLiteral("User Manual"), QStringLiteral("About")}));
+        QCOMPARE(manualShortcut, QKeySequence(Qt::Key_F1));
+        QVERIFY(pAbout && pAbout->answered());
+        QCOMPARE(qsAboutTitle, QStringLiteral("About"));
+    }
+
+    void helpMenu_manualMissing()
+    {
+        TopWidget top;
+        WarnDlgContent shown;
+        ModalAnswer box([&](QWidget* pBox) {
+            shown = WarnDlgContent::of(pBox);
+            WarnDlgContent::click(pBox, "m_pCloseBtn");
+        });
+        top.onGetHelp();
+        QVERIFY(box.answered());
+        QCOMPARE(shown.qsTitle, QStringLiteral("Info"));
+        QCOMPARE(shown.qsText, QStringLiteral("Can not find Manual."));
+    }
 
 private:
     // Runs onPrint, saves into the test folder and reads the workbook back.
@@ -121,89 +270,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-void tst_TopWidget::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QDir::setCurrent(m_dir.path());
-}
-
-void tst_TopWidget::formTexts()
-{
-    TopWidget top;
-    QCOMPARE(top.objectName(), QStringLiteral("TopWidget"));
-    QCOMPARE(button(top, "pBtnUpgrade")->text(), QStringLiteral("Calculate"));
-    QCOMPARE(button(top, "pBtnAbout")->text(), QStringLiteral("Help"));
-    QCOMPARE(button(top, "btnPrint")->text(), QStringLiteral("Save Current Task to excel"));
-    const QLabel* pHint = top.findChild<QLabel*>(QStringLiteral("labelDecription"));
-    QCOMPARE(pHint->text(), QStringLiteral("Device in the list will be calculated"));
-    QCOMPARE(pHint->palette().color(QPalette::WindowText), QColor(QStringLiteral("#5499E6")));
-    QVERIFY(!top.findChild<QLabel*>(QStringLiteral("labelQuestionMark"))
-                 ->pixmap(Qt::ReturnByValue)
-                 .isNull());
-}
-
-void tst_TopWidget::tabStyles()
-{
-    TopWidget top;
-    QPushButton* pCalculate = button(top, "pBtnUpgrade");
-    QPushButton* pHelp = button(top, "pBtnAbout");
-    const QFrame* pFrame = top.findChild<QFrame*>(QStringLiteral("pTabFrame"));
-    const QString qsInitial = QStringLiteral("QPushButton{border-image:url(:/images/Tab/"
-                                             "TabSelect.png); color: rgb(255, 255, 255); "
-                                             "border-width:0px;}");
-    QCOMPARE(pCalculate->styleSheet(), qsInitial);
-
-    top.changeTabStyle(true);
-    QCOMPARE(pCalculate->styleSheet(), qsInitial);
-
-    top.changeTabStyle(false);
-    QCOMPARE(pCalculate->styleSheet(),
-             fullSelectedStyle(QStringLiteral("SubTabSelect.png"))
-                 .replace(QStringLiteral("color: rgb(255, 255, 255); border-width:0px;}   "),
-                          QStringLiteral("color: rgb(255, 0, 0); border-width:0px;}   ")));
-    QCOMPARE(pHelp->styleSheet(),
-             QStringLiteral("QPushButton{border-image:url(:/images/Tab/SubTabUnselect.png); "
-                            "color: rgb(0, 0, 0); border-width:0px;}"));
-    QCOMPARE(
-        pFrame->styleSheet(),
-        QStringLiteral("QFrame{background-image:url(:/images/Tab/Subtab_bg.png); border:none;}"));
-    for (QPushButton* pButton : {pCalculate, pHelp}) {
-        QCOMPARE(pButton->minimumHeight(), 23);
-        QCOMPARE(pButton->maximumHeight(), 23);
-        QVERIFY(pButton->icon().isNull());
-        QCOMPARE(pButton->iconSize(), QSize(16, 16));
-    }
-    QCOMPARE(pFrame->minimumHeight(), 23);
-
-    top.changeTabStyle(true);
-    QCOMPARE(pCalculate->styleSheet(), fullSelectedStyle(QStringLiteral("TabSelect.png")));
-    QCOMPARE(pHelp->styleSheet(),
-             QStringLiteral("QPushButton{border-image:url(:/images/Tab/TabUnselect.png); "
-                            "color: rgb(255, 255, 255); border-width:0px;}"));
-    QCOMPARE(pFrame->styleSheet(),
-             QStringLiteral("QFrame{background-image:url(:/images/Tab/tab_bg.png); border:none;}"));
-    for (QPushButton* pButton : {pCalculate, pHelp}) {
-        QCOMPARE(pButton->minimumHeight(), 40);
-        QCOMPARE(pButton->maximumHeight(), 40);
-        QVERIFY(!pButton->icon().isNull());
-        QCOMPARE(pButton->iconSize(), QSize(32, 32));
-    }
-    QCOMPARE(pFrame->minimumHeight(), 40);
-}
-
-void tst_TopWidget::printWithoutTask_passesNoRows()
-{
-    TopWidget top;
-    QString qsName;
-    ModalAnswer dialog([&](QWidget* pDialog) {
-        qsName = pDialog->findChild<QLineEdit*>(QStringLiteral("edtName"))->text();
-        pDialog->findChild<QPushButton*>(QStringLiteral("pCancelBtn"))->click();
-    });
-    button(top, "btnPrint")->click();
-    QVERIFY(dialog.answered());
-    QCOMPARE(qsName, QStringLiteral(".xls"));
-}
 
 QVector<QStringList> tst_TopWidget::save(TopWidget& top, const QString& qsTask)
 {
@@ -222,93 +288,6 @@ QVector<QStringList> tst_TopWidget::save(TopWidget& top, const QString& qsTask)
     }
     const XlsReadBack book = XlsReadBack::read(qsFolder + qsTask + QStringLiteral(".xls"));
     return book.qsError.isEmpty() ? book.rows : QVector<QStringList>();
-}
-
-void tst_TopWidget::secondSave_collectsFreshValues()
-{
-    TopWidget top;
-    ReportSource source;
-    wire(top, source);
-
-    top.slotCurrentTask(QStringLiteral("North gate"));
-    source.devices = {device(QStringLiteral("IPC"), QStringLiteral("4")),
-                      device(QStringLiteral("DVR"), QStringLiteral("2"))};
-    source.qsNvrType = QStringLiteral("NVR-16");
-    source.qsNvrCount = QStringLiteral("1");
-    source.qsBandwidth = QStringLiteral("12Mbps");
-    source.qsDays = QStringLiteral("30");
-    QVector<QStringList> rows = save(top, QStringLiteral("North gate"));
-    QCOMPARE(source.answers, 1);
-    QCOMPARE(rows.size(), 1 + 2 + 5 + 4);
-    QCOMPARE(rows.at(1), cells(source.devices.at(0)));
-    QCOMPARE(rows.at(2), cells(source.devices.at(1)));
-    QCOMPARE(rows.at(8), row(QStringLiteral("Task Name:"), QStringLiteral("North gate")));
-
-    top.slotCurrentTask(QStringLiteral("南门"));
-    source.devices = {device(QStringLiteral("IPC"), QStringLiteral("9"))};
-    source.qsNvrType = QStringLiteral("NVR-64");
-    source.qsNvrCount = QStringLiteral("2");
-    source.qsBandwidth = QStringLiteral("1.5Gbps");
-    source.qsDays = QStringLiteral("7");
-    rows = save(top, QStringLiteral("南门"));
-    QCOMPARE(source.answers, 2);
-    QVector<QStringList> expected{{QStringLiteral("Device Type"), QStringLiteral("Device Count"),
-                                   QStringLiteral("Stream Count"), QStringLiteral("Resolution"),
-                                   QStringLiteral("Frame Rate"), QStringLiteral("Bitrate(Kbps)"),
-                                   QStringLiteral("Main Stream"), QStringLiteral("Sub Stream")},
-                                  cells(source.devices.at(0))};
-    for (int i = 0; i < 5; ++i) {
-        expected.append(row(QString(), QString()));
-    }
-    expected.append(row(QStringLiteral("Task Name:"), QStringLiteral("南门")));
-    expected.append(row(QStringLiteral("NVR Type:"), QStringLiteral("NVR-64"),
-                        QStringLiteral("NVR Count:"), QStringLiteral("2")));
-    expected.append(row(QStringLiteral("Record Time:"), QStringLiteral("7day"),
-                        QStringLiteral("HDD Capacity:"), QStringLiteral("2TB")));
-    expected.append(row(QStringLiteral("Bandwidth:"), QStringLiteral("1.5Gbps")));
-    QCOMPARE(rows, expected);
-}
-
-void tst_TopWidget::helpMenu_about()
-{
-    TopWidget top;
-    QStringList actions;
-    QKeySequence manualShortcut;
-    QString qsAboutTitle;
-    std::unique_ptr<ModalAnswer> pAbout;
-    QTimer::singleShot(50, [&] {
-        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(pMenu);
-        for (QAction* pAction : pMenu->actions()) {
-            actions.append(pAction->text());
-        }
-        manualShortcut = pMenu->actions().value(0)->shortcut();
-        pAbout = std::make_unique<ModalAnswer>([&](QWidget* pBox) {
-            qsAboutTitle = pBox->findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text();
-            pBox->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        });
-        pMenu->actions().value(1)->trigger();
-        pMenu->close();
-    });
-    button(top, "pBtnAbout")->click();
-    QCOMPARE(actions, QStringList({QStringLiteral("User Manual"), QStringLiteral("About")}));
-    QCOMPARE(manualShortcut, QKeySequence(Qt::Key_F1));
-    QVERIFY(pAbout && pAbout->answered());
-    QCOMPARE(qsAboutTitle, QStringLiteral("About"));
-}
-
-void tst_TopWidget::helpMenu_manualMissing()
-{
-    TopWidget top;
-    WarnDlgContent shown;
-    ModalAnswer box([&](QWidget* pBox) {
-        shown = WarnDlgContent::of(pBox);
-        WarnDlgContent::click(pBox, "m_pCloseBtn");
-    });
-    top.onGetHelp();
-    QVERIFY(box.answered());
-    QCOMPARE(shown.qsTitle, QStringLiteral("Info"));
-    QCOMPARE(shown.qsText, QStringLiteral("Can not find Manual."));
 }
 
 QTEST_MAIN(tst_TopWidget)

@@ -1,22 +1,12 @@
 #include "config/ClientConfig.h"
 #include "shell/UserManual.h"
 
-#include <QDesktopServices>
+#include "UrlRecorder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
-
-// Takes the file URLs that would go to the desktop's viewer.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 // With the Chinese interface the manual goes by its Chinese name.
 class tst_UserManual : public QObject
@@ -26,12 +16,6 @@ private:
     UrlRecorder m_recorder;
     QTemporaryDir m_runDir;
     QString m_qsStartDir;
-
-    static bool touch(const QString& qsPath)
-    {
-        QFile file(qsPath);
-        return file.open(QIODevice::WriteOnly) && file.write("%PDF-1.4\n") > 0;
-    }
 
 private slots:
     void initTestCase()
@@ -43,20 +27,15 @@ private slots:
         setup.close();
         QVERIFY(ClientConfig::Instance()->load(qsSetup));
 
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_recorder, "open");
         m_qsStartDir = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_runDir.path()));
     }
 
-    void cleanupTestCase()
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDir::setCurrent(m_qsStartDir);
-    }
+    void cleanupTestCase() { QDir::setCurrent(m_qsStartDir); }
 
     void englishManualIsNotTaken()
     {
-        QVERIFY(touch(m_runDir.filePath(QStringLiteral("Vardex User Manual.pdf"))));
+        QVERIFY(UrlRecorder::touch(m_runDir.filePath(QStringLiteral("Vardex User Manual.pdf"))));
         QVERIFY(!openUserManual());
         QVERIFY(m_recorder.urls.isEmpty());
     }
@@ -66,7 +45,7 @@ private slots:
         const QString qsManual =
             m_runDir.path() +
             QString::fromUtf8("/Vardex\xe7\x94\xa8\xe6\x88\xb7\xe6\x89\x8b\xe5\x86\x8c.pdf");
-        QVERIFY(touch(qsManual));
+        QVERIFY(UrlRecorder::touch(qsManual));
         QVERIFY(openUserManual());
         QCOMPARE(m_recorder.urls, QList<QUrl>({QUrl::fromLocalFile(qsManual)}));
     }
