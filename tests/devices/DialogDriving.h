@@ -1,8 +1,6 @@
 #ifndef DIALOGDRIVING_H
 #define DIALOGDRIVING_H
 
-#include "model/DeviceGroupInfo.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,30 +47,6 @@ inline void clickOk(QWidget* pDialog)
     QPushButton* pOk = pDialog->findChild<QPushButton*>(QStringLiteral("pOkBtn"));
     QVERIFY(pOk);
     pOk->click();
-}
-
-// A stream group as "Used StreamID StreamNum Resolution FrameRate Bitrate".
-inline QString summary(const StreamGroupInfo& stream)
-{
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(int(stream.Used))
-        .arg(stream.StreamID)
-        .arg(stream.StreamNum)
-        .arg(stream.Resolution)
-        .arg(stream.FrameRate)
-        .arg(stream.Bitrate);
-}
-
-// A device group as "Type DeviceNum MainStream SubStream" and its first
-// stream group.
-inline QString summary(const DeviceGroupInfo& group)
-{
-    return QStringLiteral("%1 %2 %3 %4 | %5")
-        .arg(group.Type)
-        .arg(group.DeviceNum)
-        .arg(group.MainStream)
-        .arg(group.SubStream)
-        .arg(summary(group.StreamGroups.at(0)));
 }
 
 } // namespace DialogDriving

@@ -86,6 +86,30 @@ inline std::vector<DeviceGroupInfo> storedGroups(const QString& qsTask)
     return groups;
 }
 
+// A stream group as "Used StreamID StreamNum Resolution FrameRate Bitrate".
+inline QString summary(const StreamGroupInfo& stream)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(int(stream.Used))
+        .arg(stream.StreamID)
+        .arg(stream.StreamNum)
+        .arg(stream.Resolution)
+        .arg(stream.FrameRate)
+        .arg(stream.Bitrate);
+}
+
+// A device group as "Type DeviceNum MainStream SubStream" and its first
+// stream group.
+inline QString summary(const DeviceGroupInfo& group)
+{
+    return QStringLiteral("%1 %2 %3 %4 | %5")
+        .arg(group.Type)
+        .arg(group.DeviceNum)
+        .arg(group.MainStream)
+        .arg(group.SubStream)
+        .arg(summary(group.StreamGroups.at(0)));
+}
+
 } // namespace TaskFile
 
 #endif

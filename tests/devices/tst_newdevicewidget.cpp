@@ -3,6 +3,7 @@
 #include "controls/CToolTip.h"
 
 #include "DialogDriving.h"
+#include "TaskFile.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -189,7 +190,7 @@ void tst_NewDeviceWidget::recorderHasNoStreamsOfItsOwn()
 
     DeviceGroupInfo info;
     dialog.GetDeviceInfo(info);
-    QCOMPARE(summary(info), QStringLiteral("1 5 -1 -1 | 1 0 1 8 25 1792"));
+    QCOMPARE(TaskFile::summary(info), QStringLiteral("1 5 -1 -1 | 1 0 1 8 25 1792"));
     QCOMPARE(info.DeviceId, QString());
 
     chooseText(combo(&dialog, "combDeviceType"), QStringLiteral("IPC"));
@@ -297,7 +298,7 @@ void tst_NewDeviceWidget::deviceInfoOfACamera()
 
     DeviceGroupInfo info;
     dialog.GetDeviceInfo(info);
-    QCOMPARE(summary(info), QStringLiteral("0 12 3000 256 | 1 0 1 1 1/8 700"));
+    QCOMPARE(TaskFile::summary(info), QStringLiteral("0 12 3000 256 | 1 0 1 1 1/8 700"));
 }
 
 QTEST_MAIN(tst_NewDeviceWidget)
