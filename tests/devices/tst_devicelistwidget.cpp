@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace TaskFile;
@@ -23,11 +24,8 @@ const QString kExampleTask = QStringLiteral("Example Task");
 
 int usedStreamGroups(const DeviceGroupInfo& group)
 {
-    int iCount = 0;
-    for (const StreamGroupInfo& stream : group.StreamGroups) {
-        iCount += stream.Used ? 1 : 0;
-    }
-    return iCount;
+    return int(std::count_if(group.StreamGroups.begin(), group.StreamGroups.end(),
+                             [](const StreamGroupInfo& stream) { return stream.Used; }));
 }
 
 } // namespace
@@ -58,9 +56,15 @@ private slots:
     void noTaskDisablesAdding();
 
 private:
-    QPushButton* button(const char* pName) const;
-    CNewTreeView* view() const;
-    QStandardItemModel* model() const;
+    QPushButton* button(const char* pName) const
+    {
+        return m_pWidget->findChild<QPushButton*>(QLatin1String(pName));
+    }
+    CNewTreeView* view() const
+    {
+        return m_pWidget->findChild<CNewTreeView*>(QStringLiteral("treeDeviceList"));
+    }
+    QStandardItemModel* model() const { return qobject_cast<QStandardItemModel*>(view()->model()); }
 
     std::unique_ptr<QTemporaryDir> m_pDir;
     std::unique_ptr<DeviceListWidget> m_pWidget;
@@ -98,21 +102,6 @@ void tst_DeviceListWidget::cleanup()
 {
     m_pWidget.reset();
     m_pDir.reset();
-}
-
-QPushButton* tst_DeviceListWidget::button(const char* pName) const
-{
-    return m_pWidget->findChild<QPushButton*>(QLatin1String(pName));
-}
-
-CNewTreeView* tst_DeviceListWidget::view() const
-{
-    return m_pWidget->findChild<CNewTreeView*>(QStringLiteral("treeDeviceList"));
-}
-
-QStandardItemModel* tst_DeviceListWidget::model() const
-{
-    return qobject_cast<QStandardItemModel*>(view()->model());
 }
 
 void tst_DeviceListWidget::showingTasksFeedsTheCalculators()
