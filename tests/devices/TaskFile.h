@@ -1,10 +1,14 @@
 #ifndef TASKFILE_H
 #define TASKFILE_H
 
+#include "model/TaskXmlStore.h"
+
 #include <QFile>
 #include <QString>
 
-// Builders of a hand-made Task.xml for the device tests.
+#include <vector>
+
+// Builders and a reader of a hand-made Task.xml for the device tests.
 namespace TaskFile {
 
 inline QString streamGroup(int iStreamId, int iStreamNum, int iResolution,
@@ -49,6 +53,17 @@ inline QString task(const QString& qsName, const QString& qsDeviceGroups = QStri
         .arg(qsList);
 }
 
+// IPC1: 10 cameras of 2048 + 512, streams 4 x 1080P 2048 and 2 x WD1 1024;
+// DVR1: 3 recorders, streams 1 x 4CIF 512. Total 10752 Kbps.
+inline QString sampleTask(const QString& qsName)
+{
+    return task(qsName, deviceGroup(QStringLiteral("IPC1"), 10, 2048, 512,
+                                    streamGroup(1, 4, 2, QStringLiteral("25"), 2048) +
+                                        streamGroup(2, 2, 12, QStringLiteral("1/4"), 1024)) +
+                            deviceGroup(QStringLiteral("DVR1"), 3, -1, -1,
+                                        streamGroup(1, 1, 8, QStringLiteral("25"), 512)));
+}
+
 // Writes Task.xml into the current directory.
 inline bool write(const QString& qsTasks)
 {
@@ -60,6 +75,39 @@ inline bool write(const QString& qsTasks)
         QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskList>%1</TaskList>\n")
             .arg(qsTasks);
     return file.write(qsXml.toUtf8()) > 0;
+}
+
+// The device groups Task.xml in the current directory holds for a task.
+inline std::vector<DeviceGroupInfo> storedGroups(const QString& qsTask)
+{
+    std::vector<DeviceGroupInfo> groups;
+    TaskXmlStore store(QStringLiteral("Task.xml"));
+    store.getDeviceGroups(qsTask, groups);
+    return groups;
+}
+
+// A stream group as "Used StreamID StreamNum Resolution FrameRate Bitrate".
+inline QString summary(const StreamGroupInfo& stream)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(int(stream.Used))
+        .arg(stream.StreamID)
+        .arg(stream.StreamNum)
+        .arg(stream.Resolution)
+        .arg(stream.FrameRate)
+        .arg(stream.Bitrate);
+}
+
+// A device group as "Type DeviceNum MainStream SubStream" and its first
+// stream group.
+inline QString summary(const DeviceGroupInfo& group)
+{
+    return QStringLiteral("%1 %2 %3 %4 | %5")
+        .arg(group.Type)
+        .arg(group.DeviceNum)
+        .arg(group.MainStream)
+        .arg(group.SubStream)
+        .arg(summary(group.StreamGroups.at(0)));
 }
 
 } // namespace TaskFile

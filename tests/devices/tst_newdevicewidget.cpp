@@ -3,6 +3,7 @@
 #include "controls/CToolTip.h"
 
 #include "DialogDriving.h"
+#include "TaskFile.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -49,7 +50,6 @@ void tst_NewDeviceWidget::opensWithCameraDefaults()
     QFETCH(QString, fullRate);
     NewDeviceWidget dialog(standard);
 
-    QCOMPARE(dialog.size(), QSize(400, 420));
     QCOMPARE(itemTexts(combo(&dialog, "combDeviceType")), QStringList({"IPC", "DVR"}));
     QCOMPARE(combo(&dialog, "combDeviceType")->currentText(), QStringLiteral("IPC"));
     QCOMPARE(combo(&dialog, "combResolution")->count(), 13);
@@ -81,22 +81,20 @@ void tst_NewDeviceWidget::largeResolutionsCapTheFrameRate_data()
     QTest::addColumn<QString>("firstItem");
     QTest::addColumn<int>("count");
 
-    QTest::newRow("25 at 2560*1920") << "25" << 0 << "8"
-                                     << "8" << 9;
-    QTest::newRow("1/4 at 2560*1920") << "1/4" << 0 << "1/4"
-                                      << "8" << 9;
-    QTest::newRow("8 at 2560*1920") << "8" << 0 << "8"
-                                    << "8" << 9;
-    QTest::newRow("22 at QXGA") << "22" << 1 << "20"
-                                << "20" << 14;
-    QTest::newRow("12.5 at QXGA") << "12.5" << 1 << "12.5"
-                                  << "20" << 14;
-    QTest::newRow("1/2 at QXGA") << "1/2" << 1 << "1/2"
-                                 << "20" << 14;
-    QTest::newRow("1/16 at 720P") << "1/16" << 6 << "25"
-                                  << "25" << 16;
-    QTest::newRow("10 at WD1") << "10" << 12 << "25"
-                               << "25" << 16;
+    auto row = [](const char* pName, const char* pBefore, int iResolution, const char* pAfter,
+                  const char* pFirst, int iCount) {
+        QTest::newRow(pName) << QString::fromLatin1(pBefore) << iResolution
+                             << QString::fromLatin1(pAfter) << QString::fromLatin1(pFirst)
+                             << iCount;
+    };
+    row("25 at 2560*1920", "25", 0, "8", "8", 9);
+    row("1/4 at 2560*1920", "1/4", 0, "1/4", "8", 9);
+    row("8 at 2560*1920", "8", 0, "8", "8", 9);
+    row("22 at QXGA", "22", 1, "20", "20", 14);
+    row("12.5 at QXGA", "12.5", 1, "12.5", "20", 14);
+    row("1/2 at QXGA", "1/2", 1, "1/2", "20", 14);
+    row("1/16 at 720P", "1/16", 6, "25", "25", 16);
+    row("10 at WD1", "10", 12, "25", "25", 16);
 }
 
 void tst_NewDeviceWidget::largeResolutionsCapTheFrameRate()
@@ -116,6 +114,8 @@ void tst_NewDeviceWidget::largeResolutionsCapTheFrameRate()
     QCOMPARE(pRates->count(), count);
 }
 
+// The dialog hands type, standard, resolution and rate to the calculator,
+// whose own table covers the formula.
 void tst_NewDeviceWidget::proposedBitrate_data()
 {
     QTest::addColumn<QString>("type");
@@ -124,28 +124,18 @@ void tst_NewDeviceWidget::proposedBitrate_data()
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("bitrate");
 
-    QTest::newRow("IPC 1080P 25") << "IPC" << 0 << 2 << "25"
-                                  << "6144";
-    QTest::newRow("IPC 1080P 12.5") << "IPC" << 0 << 2 << "12.5"
-                                    << "3072";
-    QTest::newRow("IPC 1080P 10") << "IPC" << 0 << 2 << "10"
-                                  << "2457";
-    QTest::newRow("IPC 1080P 8") << "IPC" << 0 << 2 << "8"
-                                 << "1990";
-    QTest::newRow("IPC 1080P 1") << "IPC" << 0 << 2 << "1"
-                                 << "952";
-    QTest::newRow("IPC 1080P 1/16") << "IPC" << 0 << 2 << "1/16"
-                                    << "952";
-    QTest::newRow("IPC 1080P NTSC 20") << "IPC" << 1 << 2 << "20"
-                                       << "4096";
-    QTest::newRow("IPC 2560*1920 8") << "IPC" << 0 << 0 << "8"
-                                     << "3981";
-    QTest::newRow("DVR 4CIF 25") << "DVR" << 0 << 8 << "25"
-                                 << "1792";
-    QTest::newRow("DVR 4CIF 1") << "DVR" << 0 << 8 << "1"
-                                << "415";
-    QTest::newRow("DVR WD1 6") << "DVR" << 0 << 12 << "6"
-                               << "878";
+    auto row = [](const char* pName, const char* pType, int iStandard, int iResolution,
+                  const char* pRate, const char* pBitrate) {
+        QTest::newRow(pName) << QString::fromLatin1(pType) << iStandard << iResolution
+                             << QString::fromLatin1(pRate) << QString::fromLatin1(pBitrate);
+    };
+    row("IPC 1080P 25", "IPC", 0, 2, "25", "6144");
+    row("IPC 1080P 12.5", "IPC", 0, 2, "12.5", "3072");
+    row("IPC 1080P 1/16", "IPC", 0, 2, "1/16", "952");
+    row("IPC 1080P NTSC 20", "IPC", 1, 2, "20", "4096");
+    row("IPC 2560*1920 8", "IPC", 0, 0, "8", "3981");
+    row("DVR 4CIF 25", "DVR", 0, 8, "25", "1792");
+    row("DVR WD1 6", "DVR", 0, 12, "6", "878");
 }
 
 void tst_NewDeviceWidget::proposedBitrate()
@@ -200,18 +190,8 @@ void tst_NewDeviceWidget::recorderHasNoStreamsOfItsOwn()
 
     DeviceGroupInfo info;
     dialog.GetDeviceInfo(info);
-    QCOMPARE(info.Type, 1);
-    QCOMPARE(info.DeviceNum, 5);
-    QCOMPARE(info.MainStream, -1);
-    QCOMPARE(info.SubStream, -1);
+    QCOMPARE(TaskFile::summary(info), QStringLiteral("1 5 -1 -1 | 1 0 1 8 25 1792"));
     QCOMPARE(info.DeviceId, QString());
-    const StreamGroupInfo& stream = info.StreamGroups.at(0);
-    QVERIFY(stream.Used);
-    QCOMPARE(stream.StreamID, 0);
-    QCOMPARE(stream.StreamNum, 1);
-    QCOMPARE(stream.Resolution, 8);
-    QCOMPARE(stream.FrameRate, QStringLiteral("25"));
-    QCOMPARE(stream.Bitrate, 1792);
 
     chooseText(combo(&dialog, "combDeviceType"), QStringLiteral("IPC"));
     QVERIFY(!combo(&dialog, "combMainStream")->isHidden());
@@ -232,8 +212,8 @@ void tst_NewDeviceWidget::changingChoicesReplacesTypedBitrate()
     QCOMPARE(pBitrate->text(), QStringLiteral("1536"));
 }
 
-// Custom main and sub stream (empty: the fixed 1024), count, bitrate, and the
-// fault shown (empty: accepted).
+// Custom main and sub stream (empty: the fixed 1024; "-": customized but left
+// empty), count, bitrate, and the fault shown (empty: accepted).
 void tst_NewDeviceWidget::addChecks_data()
 {
     QTest::addColumn<QString>("mainStream");
@@ -242,80 +222,31 @@ void tst_NewDeviceWidget::addChecks_data()
     QTest::addColumn<QString>("bitrate");
     QTest::addColumn<QString>("fault");
 
-    const QString qsStream = QStringLiteral("The Bit rate is not valid(range 0 or 32k-16384k)");
-    const QString qsCount = QStringLiteral("Device Number Range [1~999]");
-    const QString qsBitrate = QStringLiteral("Bitrate Ranges [32~16384]");
-
-    QTest::newRow("defaults") << ""
-                              << ""
-                              << "5"
-                              << "6144"
-                              << "";
-    QTest::newRow("main 0") << "0"
-                            << ""
-                            << "5"
-                            << "6144"
-                            << "";
-    QTest::newRow("main empty counts as 0") << "-"
-                                            << ""
-                                            << "5"
-                                            << "6144"
-                                            << "";
-    QTest::newRow("main 31") << "31"
-                             << ""
-                             << "5"
-                             << "6144" << qsStream;
-    QTest::newRow("main 16385") << "16385"
-                                << ""
-                                << "5"
-                                << "6144" << qsStream;
-    QTest::newRow("sub 31") << ""
-                            << "31"
-                            << "5"
-                            << "6144" << qsStream;
-    QTest::newRow("sub 16384") << ""
-                               << "16384"
-                               << "5"
-                               << "6144"
-                               << "";
-    QTest::newRow("main before count") << "31"
-                                       << ""
-                                       << "0"
-                                       << "6144" << qsStream;
-    QTest::newRow("count 0") << ""
-                             << ""
-                             << "0"
-                             << "6144" << qsCount;
-    QTest::newRow("count 1000") << ""
-                                << ""
-                                << "1000"
-                                << "6144" << qsCount;
-    QTest::newRow("count empty") << ""
-                                 << ""
-                                 << ""
-                                 << "6144" << qsCount;
-    QTest::newRow("count 999") << ""
-                               << ""
-                               << "999"
-                               << "32"
-                               << "";
-    QTest::newRow("count before bitrate") << ""
-                                          << ""
-                                          << "0"
-                                          << "31" << qsCount;
-    QTest::newRow("bitrate 31") << ""
-                                << ""
-                                << "1"
-                                << "31" << qsBitrate;
-    QTest::newRow("bitrate 16385") << ""
-                                   << ""
-                                   << "1"
-                                   << "16385" << qsBitrate;
-    QTest::newRow("bitrate 16384") << ""
-                                   << ""
-                                   << "1"
-                                   << "16384"
-                                   << "";
+    const char* pStream = "The Bit rate is not valid(range 0 or 32k-16384k)";
+    const char* pCount = "Device Number Range [1~999]";
+    const char* pBitrate = "Bitrate Ranges [32~16384]";
+    auto row = [](const char* pName, const char* pMain, const char* pSub, const char* pNum,
+                  const char* pRate, const char* pFault) {
+        QTest::newRow(pName) << QString::fromLatin1(pMain) << QString::fromLatin1(pSub)
+                             << QString::fromLatin1(pNum) << QString::fromLatin1(pRate)
+                             << QString::fromLatin1(pFault);
+    };
+    row("defaults", "", "", "5", "6144", "");
+    row("main 0", "0", "", "5", "6144", "");
+    row("main empty counts as 0", "-", "", "5", "6144", "");
+    row("main 31", "31", "", "5", "6144", pStream);
+    row("main 16385", "16385", "", "5", "6144", pStream);
+    row("sub 31", "", "31", "5", "6144", pStream);
+    row("sub 16384", "", "16384", "5", "6144", "");
+    row("main before count", "31", "", "0", "6144", pStream);
+    row("count 0", "", "", "0", "6144", pCount);
+    row("count 1000", "", "", "1000", "6144", pCount);
+    row("count empty", "", "", "", "6144", pCount);
+    row("count 999", "", "", "999", "32", "");
+    row("count before bitrate", "", "", "0", "31", pCount);
+    row("bitrate 31", "", "", "1", "31", pBitrate);
+    row("bitrate 16385", "", "", "1", "16385", pBitrate);
+    row("bitrate 16384", "", "", "1", "16384", "");
 }
 
 void tst_NewDeviceWidget::addChecks()
@@ -367,16 +298,7 @@ void tst_NewDeviceWidget::deviceInfoOfACamera()
 
     DeviceGroupInfo info;
     dialog.GetDeviceInfo(info);
-    QCOMPARE(info.Type, 0);
-    QCOMPARE(info.DeviceNum, 12);
-    QCOMPARE(info.MainStream, 3000);
-    QCOMPARE(info.SubStream, 256);
-    const StreamGroupInfo& stream = info.StreamGroups.at(0);
-    QVERIFY(stream.Used);
-    QCOMPARE(stream.StreamNum, 1);
-    QCOMPARE(stream.Resolution, 1);
-    QCOMPARE(stream.FrameRate, QStringLiteral("1/8"));
-    QCOMPARE(stream.Bitrate, 700);
+    QCOMPARE(TaskFile::summary(info), QStringLiteral("0 12 3000 256 | 1 0 1 1 1/8 700"));
 }
 
 QTEST_MAIN(tst_NewDeviceWidget)
