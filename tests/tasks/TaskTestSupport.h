@@ -89,12 +89,8 @@ class ExampleTaskTranslator : public QTranslator
 public:
     static QString translatedName() { return QStringLiteral("Beispielaufgabe"); }
 
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int n) const override
+    QString translate(const char*, const char* sourceText, const char*, int) const override
     {
-        Q_UNUSED(context)
-        Q_UNUSED(disambiguation)
-        Q_UNUSED(n)
         return qstrcmp(sourceText, "Example Task") == 0 ? translatedName() : QString();
     }
     bool isEmpty() const override { return false; }
