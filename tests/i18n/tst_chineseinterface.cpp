@@ -74,7 +74,7 @@ private:
     }
 
     // Chooses the task of that row as a user does, answering any message box.
-    static QList<WarnBoxAnswer::Box> chooseTask(MainWindow& window, int iRow)
+    static QList<WarnDlgContent> chooseTask(MainWindow& window, int iRow)
     {
         WarnBoxAnswer boxes;
         auto* pTasks = window.findChild<QAbstractItemView*>(QStringLiteral("treeTask"));
@@ -154,7 +154,7 @@ private slots:
     {
         MainWindow window;
         window.show();
-        const QList<WarnBoxAnswer::Box> boxes = chooseTask(window, 2);
+        const QList<WarnDlgContent> boxes = chooseTask(window, 2);
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().qsTitle, zh("错误"));
         QCOMPARE(boxes.first().qsText, zh("IPC总数不能大于1000000"));
