@@ -135,14 +135,10 @@ private slots:
     {
         QTest::addColumn<QString>("qsTyped");
         QTest::addColumn<QString>("qsExpected");
-        QTest::newRow("no extension") << "report"
-                                      << "report.xls";
-        QTest::newRow("has extension") << "report.xls"
-                                       << "report.xls";
-        QTest::newRow("upper case extension") << "REPORT.XLS"
-                                              << "REPORT.XLS";
-        QTest::newRow("other extension") << "report.txt"
-                                         << "report.txt.xls";
+        QTest::newRow("no extension") << "report" << QStringLiteral("report.xls");
+        QTest::newRow("has extension") << "report.xls" << QStringLiteral("report.xls");
+        QTest::newRow("upper case extension") << "REPORT.XLS" << QStringLiteral("REPORT.XLS");
+        QTest::newRow("other extension") << "report.txt" << QStringLiteral("report.txt.xls");
     }
 
     void saveModeAddsFilterExtension()

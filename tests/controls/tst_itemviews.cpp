@@ -160,12 +160,6 @@ private Q_SLOTS:
         m_ptLastHover = QPoint(-1, -1);
     }
 
-    void cleanup()
-    {
-        m_pView.reset();
-        m_pModel = nullptr;
-    }
-
     void clickOnZoneEmitsItsRole_data()
     {
         QTest::addColumn<int>("iColumn");
@@ -430,11 +424,9 @@ private Q_SLOTS:
 
     void comboEditorGainsMissingText()
     {
-        buildRows(1);
-        QStandardItem* pItem = m_pModel->item(0, 0);
+        QStandardItem* pItem = editableCell(
+            tools::ComboChoicesRole, QStringList{QStringLiteral("4CIF"), QStringLiteral("CIF")});
         pItem->setText(QStringLiteral("WD1"));
-        pItem->setData(QStringList{QStringLiteral("4CIF"), QStringLiteral("CIF")},
-                       tools::ComboChoicesRole);
         QSignalSpy spyText(m_pView.get(), &CBaseItemView::SignalComboBoxTextChanged);
 
         auto* pCombo = openEditor<QComboBox>(pItem->index());
@@ -457,9 +449,7 @@ private Q_SLOTS:
 
     void dateEditorCommitsTypedDate()
     {
-        buildRows(1);
-        QStandardItem* pItem = m_pModel->item(0, 0);
-        pItem->setData(QDate(2024, 2, 29), tools::DateEditRole);
+        QStandardItem* pItem = editableCell(tools::DateEditRole, QDate(2024, 2, 29));
         QSignalSpy spyChanged(m_pModel, &QStandardItemModel::itemChanged);
 
         auto* pEdit = openEditor<QDateEdit>(pItem->index());
@@ -610,8 +600,7 @@ private Q_SLOTS:
 
     void editorOfCheckableCellClearsCheckBox()
     {
-        buildRows(1);
-        QStandardItem* pItem = m_pModel->item(0, 0);
+        QStandardItem* pItem = editableCell(0);
         pItem->setCheckable(true);
         const QRect rcCell = cellRect(0, 0);
 

@@ -86,8 +86,7 @@ private slots:
         QTest::addColumn<QString>("qsOwnTip");
         QTest::addColumn<QString>("qsShown");
         QTest::newRow("its text") << QString() << "A rather long task name";
-        QTest::newRow("its own tip") << "own tip"
-                                     << "own tip";
+        QTest::newRow("its own tip") << "own tip" << QStringLiteral("own tip");
     }
 
     void labelToolTip()

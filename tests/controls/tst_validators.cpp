@@ -50,12 +50,9 @@ private slots:
     {
         QTest::addColumn<QString>("qsInput");
         QTest::addColumn<QString>("qsFixed");
-        QTest::newRow("thousands") << "1,000"
-                                   << "1000";
-        QTest::newRow("several") << ",9,9,"
-                                 << "99";
-        QTest::newRow("none") << "42"
-                              << "42";
+        QTest::newRow("thousands") << "1,000" << QStringLiteral("1000");
+        QTest::newRow("several") << ",9,9," << QStringLiteral("99");
+        QTest::newRow("none") << "42" << QStringLiteral("42");
     }
 
     void intFixupRemovesCommas()
