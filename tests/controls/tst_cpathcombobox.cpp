@@ -16,38 +16,33 @@ namespace {
 struct Seen
 {
     QString qsTitle;
-    QSize size;
-    bool bCloseShown = false;
-    bool bBottomShown = true;
     QString qsStartDir;
     QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
     QStringList nameFilters;
-    QString qsStyle;
     bool bLeftOpen = false;
+    bool bAnswered = false;
 
     void read(QWidget* pFrame, QFileDialog* pFileDialog)
     {
+        bAnswered = true;
         qsTitle = pFrame->findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text();
-        size = pFrame->size();
-        bCloseShown = pFrame->findChild<QPushButton*>(QStringLiteral("m_pCloseBtn"))->isVisible();
-        bBottomShown = pFrame->findChild<QFrame*>(QStringLiteral("m_pBottomFrame"))->isVisible();
         qsStartDir = pFileDialog->directory().absolutePath();
         fileMode = pFileDialog->fileMode();
         acceptMode = pFileDialog->acceptMode();
         nameFilters = pFileDialog->nameFilters();
-        qsStyle = pFrame->styleSheet();
     }
 };
 
-// Answers the next framed file dialog: chooses qsPath, or cancels when it is null.
-// A folder is chosen by entering it; a file name is typed into the name field
-// (selectFile() leaves that field alone while it has the focus). Several files
-// are typed as "\"a\" \"b\"" after entering their folder. A dialog that refuses
-// the choice is cancelled, so a test fails instead of hanging.
-ModalAnswer* choose(Seen& seen, const QString& qsPath)
+// Opens the box's framed file dialog and chooses qsPath, or cancels when it is
+// null. A folder is chosen by entering it; a file name is typed into the name
+// field (selectFile() leaves that field alone while it has the focus). Several
+// files are typed as "\"a\" \"b\"" after entering their folder. A dialog that
+// refuses the choice is cancelled, so a test fails instead of hanging.
+Seen pick(CPathComboBox& box, const QString& qsPath)
 {
-    return new ModalAnswer([&seen, qsPath](QWidget* pModal) {
+    Seen seen;
+    ModalAnswer answer([&seen, qsPath](QWidget* pModal) {
         auto* pFileDialog = pModal->findChild<QFileDialog*>();
         if (!pFileDialog) {
             static_cast<QDialog*>(pModal)->reject();
@@ -72,185 +67,163 @@ ModalAnswer* choose(Seen& seen, const QString& qsPath)
             static_cast<QDialog*>(pModal)->reject();
         }
     });
-}
-
-void touch(const QString& qsPath)
-{
-    QFile file(qsPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    box.showPopup();
+    return seen;
 }
 } // namespace
 
 class TestCPathComboBox : public QObject
 {
     Q_OBJECT
-private slots:
-    void init();
-    void directoryModeAppendsSlash();
-    void directoryModeStartsAtCurrentText();
-    void directoryKeepsExistingSlashAndOwnTitle();
-    void cancelChangesNothing();
-    void saveModeAddsFilterExtension_data();
-    void saveModeAddsFilterExtension();
-    void openModeTakesExistingFile();
-    void severalFilesModeJoinsThem();
-    void setPathTypeCopiesTextToToolTip();
-    void staticDirectoryReturnsNullOnClose();
 
-private:
     QTemporaryDir m_dir;
+
+    QString path(const QString& qsName) const { return m_dir.path() + QLatin1Char('/') + qsName; }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).mkpath(QStringLiteral("export"));
+    }
+
+    void directoryMode_data()
+    {
+        QTest::addColumn<QString>("qsStart"); // relative to the temporary folder
+        QTest::addColumn<QString>("qsTitle"); // empty: the default one
+        QTest::addColumn<QString>("qsChosen");
+        QTest::addColumn<QString>("qsExpected");
+        const QString qsTmp = m_dir.path();
+        QTest::newRow("folder lacking a slash gains one")
+            << QString() << QString() << qsTmp + "/export" << qsTmp + "/export/";
+        QTest::newRow("starts at the current text")
+            << qsTmp + "/export" << QString() << qsTmp << qsTmp + "/";
+        const QString qsRoot = QStringLiteral("/");
+        QTest::newRow("root keeps its slash") << QString() << "Save to" << qsRoot << qsRoot;
+        QTest::newRow("cancel changes nothing") << qsTmp << QString() << QString() << qsTmp;
+    }
+
+    void directoryMode()
+    {
+        QFETCH(QString, qsStart);
+        QFETCH(QString, qsTitle);
+        QFETCH(QString, qsChosen);
+        QFETCH(QString, qsExpected);
+        CPathComboBox box;
+        box.SetPathType(CPathComboBox::Directory);
+        if (!qsTitle.isEmpty()) {
+            box.SetDialogTitle(qsTitle);
+        }
+        if (!qsStart.isEmpty()) {
+            box.addItem(qsStart);
+        }
+        box.setToolTip(QStringLiteral("kept"));
+
+        const Seen seen = pick(box, qsChosen);
+
+        QVERIFY(seen.bAnswered);
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.currentText(), qsExpected);
+        QCOMPARE(box.toolTip(), qsChosen.isNull() ? QStringLiteral("kept") : qsExpected);
+        QCOMPARE(seen.qsTitle, qsTitle.isEmpty() ? QStringLiteral("Select Directory") : qsTitle);
+        QCOMPARE(seen.qsStartDir,
+                 QDir(qsStart.isEmpty() ? QStringLiteral(".") : qsStart).absolutePath());
+        QCOMPARE(seen.fileMode, QFileDialog::Directory);
+    }
+
+    void saveModeAddsFilterExtension_data()
+    {
+        QTest::addColumn<QString>("qsTyped");
+        QTest::addColumn<QString>("qsExpected");
+        QTest::newRow("no extension") << "report" << QStringLiteral("report.xls");
+        QTest::newRow("has extension") << "report.xls" << QStringLiteral("report.xls");
+        QTest::newRow("upper case extension") << "REPORT.XLS" << QStringLiteral("REPORT.XLS");
+        QTest::newRow("other extension") << "report.txt" << QStringLiteral("report.txt.xls");
+    }
+
+    void saveModeAddsFilterExtension()
+    {
+        QFETCH(QString, qsTyped);
+        QFETCH(QString, qsExpected);
+        CPathComboBox box;
+        box.SetPathType(CPathComboBox::SaveFile);
+        box.SetFilter(QStringLiteral("Excel (*.xls)"));
+        box.addItem(m_dir.path());
+        const Seen seen = pick(box, path(qsTyped));
+        QVERIFY(seen.bAnswered);
+        QVERIFY(!seen.bLeftOpen);
+        QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
+        QCOMPARE(seen.nameFilters, QStringList(QStringLiteral("Excel (*.xls)")));
+        QCOMPARE(box.currentText(), path(qsExpected));
+    }
+
+    void openModesTakeExistingFiles_data()
+    {
+        QTest::addColumn<int>("iPathType");
+        QTest::addColumn<QString>("qsTyped");
+        QTest::addColumn<int>("iFileMode");
+        QTest::addColumn<QString>("qsExpected");
+        const QString qsTmp = m_dir.path();
+        QTest::newRow("one file") << int(CPathComboBox::OpenFile) << "Task.xml"
+                                  << int(QFileDialog::ExistingFile) << qsTmp + "/Task.xml";
+        QTest::newRow("several files")
+            << int(CPathComboBox::OpenFiles) << "\"a.xml\" \"b.xml\""
+            << int(QFileDialog::ExistingFiles) << qsTmp + "/a.xml;" + qsTmp + "/b.xml";
+    }
+
+    void openModesTakeExistingFiles()
+    {
+        QFETCH(int, iPathType);
+        QFETCH(QString, qsTyped);
+        QFETCH(int, iFileMode);
+        QFETCH(QString, qsExpected);
+        for (const char* pszName : {"Task.xml", "a.xml", "b.xml"}) {
+            QFile file(path(QLatin1String(pszName)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        CPathComboBox box;
+        box.SetPathType(CPathComboBox::PathType(iPathType));
+        box.addItem(m_dir.path());
+        const Seen seen = pick(box, path(qsTyped));
+        QVERIFY(seen.bAnswered);
+        QCOMPARE(int(seen.fileMode), iFileMode);
+        QCOMPARE(box.currentText(), qsExpected);
+    }
+
+    void setPathTypeCopiesTextToToolTip()
+    {
+        CPathComboBox box;
+        box.addItem(QStringLiteral("/data/out/"));
+        box.SetPathType(CPathComboBox::Directory);
+        QCOMPARE(box.toolTip(), QStringLiteral("/data/out/"));
+    }
+
+    // The framed dialog: a close button, no button bar, its own colours.
+    void staticDirectoryReturnsNullOnClose()
+    {
+        QSize size;
+        bool bBottomShown = true;
+        bool bCloseShown = false;
+        QString qsStyle;
+        ModalAnswer answer([&](QWidget* pModal) {
+            size = pModal->size();
+            bBottomShown =
+                pModal->findChild<QFrame*>(QStringLiteral("m_pBottomFrame"))->isVisible();
+            qsStyle = pModal->styleSheet();
+            auto* pClose = pModal->findChild<QPushButton*>(QStringLiteral("m_pCloseBtn"));
+            bCloseShown = pClose->isVisible();
+            pClose->click();
+        });
+        QVERIFY(CFileDialog::getExistingDirectory(nullptr, QStringLiteral("Folder"), m_dir.path())
+                    .isNull());
+        QVERIFY(answer.answered());
+        QCOMPARE(size, QSize(600, 400));
+        QVERIFY(!bBottomShown);
+        QVERIFY(bCloseShown);
+        QVERIFY(qsStyle.contains(QStringLiteral("rgb(251,251,194)")));
+        QVERIFY(qsStyle.contains(QStringLiteral("rgb(238,238,238)")));
+    }
 };
-
-void TestCPathComboBox::init()
-{
-    QVERIFY(m_dir.isValid());
-    QDir(m_dir.path()).mkpath(QStringLiteral("export"));
-}
-
-void TestCPathComboBox::directoryModeAppendsSlash()
-{
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::Directory);
-    const QString qsFolder = m_dir.path() + QStringLiteral("/export");
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, qsFolder));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(box.currentText(), qsFolder + QLatin1Char('/'));
-    QCOMPARE(box.count(), 1);
-    QCOMPARE(box.toolTip(), qsFolder + QLatin1Char('/'));
-    QCOMPARE(seen.qsTitle, QStringLiteral("Select Directory"));
-    QCOMPARE(seen.size, QSize(600, 400));
-    QVERIFY(seen.bCloseShown);
-    QVERIFY(!seen.bBottomShown);
-    QCOMPARE(seen.fileMode, QFileDialog::Directory);
-    QCOMPARE(seen.qsStartDir, QDir(QStringLiteral(".")).absolutePath());
-    QVERIFY(seen.qsStyle.contains(QStringLiteral("rgb(251,251,194)")));
-    QVERIFY(seen.qsStyle.contains(QStringLiteral("rgb(238,238,238)")));
-}
-
-void TestCPathComboBox::directoryModeStartsAtCurrentText()
-{
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::Directory);
-    box.addItem(m_dir.path() + QStringLiteral("/export"));
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, m_dir.path()));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(seen.qsStartDir, m_dir.path() + QStringLiteral("/export"));
-    QCOMPARE(box.currentText(), m_dir.path() + QLatin1Char('/'));
-}
-
-void TestCPathComboBox::directoryKeepsExistingSlashAndOwnTitle()
-{
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::Directory);
-    box.SetDialogTitle(QStringLiteral("Save to"));
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, QStringLiteral("/")));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(seen.qsTitle, QStringLiteral("Save to"));
-    QCOMPARE(box.currentText(), QStringLiteral("/"));
-}
-
-void TestCPathComboBox::cancelChangesNothing()
-{
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::Directory);
-    box.addItem(m_dir.path());
-    box.setToolTip(QStringLiteral("kept"));
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, QString()));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(box.count(), 1);
-    QCOMPARE(box.currentText(), m_dir.path());
-    QCOMPARE(box.toolTip(), QStringLiteral("kept"));
-}
-
-void TestCPathComboBox::saveModeAddsFilterExtension_data()
-{
-    QTest::addColumn<QString>("qsTyped");
-    QTest::addColumn<QString>("qsExpected");
-    QTest::newRow("no extension") << "report"
-                                  << "report.xls";
-    QTest::newRow("has extension") << "report.xls"
-                                   << "report.xls";
-    QTest::newRow("upper case extension") << "REPORT.XLS"
-                                          << "REPORT.XLS";
-    QTest::newRow("other extension") << "report.txt"
-                                     << "report.txt.xls";
-}
-
-void TestCPathComboBox::saveModeAddsFilterExtension()
-{
-    QFETCH(QString, qsTyped);
-    QFETCH(QString, qsExpected);
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::SaveFile);
-    box.SetFilter(QStringLiteral("Excel (*.xls)"));
-    box.addItem(m_dir.path());
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, m_dir.path() + QLatin1Char('/') + qsTyped));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QVERIFY(!seen.bLeftOpen);
-    QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
-    QCOMPARE(seen.nameFilters, QStringList(QStringLiteral("Excel (*.xls)")));
-    QCOMPARE(box.currentText(), m_dir.path() + QLatin1Char('/') + qsExpected);
-}
-
-void TestCPathComboBox::openModeTakesExistingFile()
-{
-    touch(m_dir.path() + QStringLiteral("/Task.xml"));
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::OpenFile);
-    box.SetFilter(QStringLiteral("Task (*.xml)"));
-    box.addItem(m_dir.path());
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(choose(seen, m_dir.path() + QStringLiteral("/Task.xml")));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(seen.fileMode, QFileDialog::ExistingFile);
-    QCOMPARE(box.currentText(), m_dir.path() + QStringLiteral("/Task.xml"));
-}
-
-void TestCPathComboBox::severalFilesModeJoinsThem()
-{
-    touch(m_dir.path() + QStringLiteral("/a.xml"));
-    touch(m_dir.path() + QStringLiteral("/b.xml"));
-    CPathComboBox box;
-    box.SetPathType(CPathComboBox::OpenFiles);
-    box.addItem(m_dir.path());
-    Seen seen;
-    QScopedPointer<ModalAnswer> answer(
-        choose(seen, m_dir.path() + QStringLiteral("/\"a.xml\" \"b.xml\"")));
-    box.showPopup();
-    QVERIFY(answer->answered());
-    QCOMPARE(seen.fileMode, QFileDialog::ExistingFiles);
-    QCOMPARE(box.currentText(),
-             m_dir.path() + QStringLiteral("/a.xml;") + m_dir.path() + QStringLiteral("/b.xml"));
-}
-
-void TestCPathComboBox::setPathTypeCopiesTextToToolTip()
-{
-    CPathComboBox box;
-    box.addItem(QStringLiteral("/data/out/"));
-    box.SetPathType(CPathComboBox::Directory);
-    QCOMPARE(box.toolTip(), QStringLiteral("/data/out/"));
-}
-
-void TestCPathComboBox::staticDirectoryReturnsNullOnClose()
-{
-    ModalAnswer answer([](QWidget* pModal) {
-        pModal->findChild<QPushButton*>(QStringLiteral("m_pCloseBtn"))->click();
-    });
-    QVERIFY(CFileDialog::getExistingDirectory(nullptr, QStringLiteral("Folder"), m_dir.path())
-                .isNull());
-    QVERIFY(answer.answered());
-}
 
 QTEST_MAIN(TestCPathComboBox)
 #include "tst_cpathcombobox.moc"

@@ -17,9 +17,10 @@ QLabel* tipLabel()
     return nullptr;
 }
 
-QRect screenRect()
+void sendMove(QWidget* pWidget, const QPointF& pos)
 {
-    return QGuiApplication::primaryScreen()->geometry();
+    QMouseEvent move(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &move);
 }
 } // namespace
 
@@ -27,147 +28,114 @@ class TestCToolTip : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void showsTextBelowRightOfPosition();
-    void placementNearScreenEdges_data();
-    void placementNearScreenEdges();
-    void oneTipAtATimeReusedForNewText();
-    void emptyTextHides();
-    void tipBelongsToItsFieldAndDiesWithIt();
-    void leavingTheFieldHidesAfterDelay();
-    void moveOutOfRectHides();
-    void rectWithoutWidgetIsRefused();
+    void cleanup()
+    {
+        CToolTip::hideText();
+        QTRY_VERIFY(!tipLabel());
+    }
+
+    // One tip label at a time, placed below right of the position and
+    // resized to each new text.
+    void showsTextBelowRightOfPosition()
+    {
+        CToolTip::showText(QPoint(100, 100), QStringLiteral("Please input the name."));
+        QLabel* pTip = tipLabel();
+        QVERIFY(pTip);
+        QCOMPARE(pTip->text(), QStringLiteral("Please input the name."));
+        QCOMPARE(pTip->pos(), QPoint(102, 121));
+
+        CToolTip::showText(QPoint(200, 80), QStringLiteral("a much longer second text"));
+        QCOMPARE(tipLabel(), pTip);
+        QCOMPARE(CToolTip::text(), QStringLiteral("a much longer second text"));
+        QCOMPARE(pTip->pos(), QPoint(202, 101));
+        QCOMPARE(pTip->size(), pTip->sizeHint());
+
+        CToolTip::showText(QPoint(50, 50), QString());
+        QVERIFY(!CToolTip::isVisible());
+        QCOMPARE(CToolTip::text(), QString());
+    }
+
+    void placementNearScreenEdges_data()
+    {
+        QTest::addColumn<int>("iFromRight");
+        QTest::addColumn<int>("iFromBottom");
+        QTest::addColumn<bool>("bLeft");
+        QTest::addColumn<bool>("bAbove");
+        QTest::newRow("right edge") << 10 << 300 << true << false;
+        QTest::newRow("bottom edge") << 600 << 10 << false << true;
+        QTest::newRow("bottom right corner") << 3 << 3 << true << true;
+    }
+
+    void placementNearScreenEdges()
+    {
+        QFETCH(int, iFromRight);
+        QFETCH(int, iFromBottom);
+        QFETCH(bool, bLeft);
+        QFETCH(bool, bAbove);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint pos(screen.x() + screen.width() - iFromRight,
+                         screen.y() + screen.height() - iFromBottom);
+        CToolTip::showText(pos, QStringLiteral("The number must be between 1 and 999."));
+        QLabel* pTip = tipLabel();
+        QVERIFY(pTip);
+        // Where the window was placed (a platform may add a frame around it).
+        const QRect tip(pTip->pos(), pTip->size());
+        QVERIFY(screen.contains(tip));
+        QCOMPARE(tip.x(), bLeft ? pos.x() + 2 - tip.width() - 4 : pos.x() + 2);
+        QCOMPARE(tip.y(), bAbove ? pos.y() + 21 - tip.height() - 24 : pos.y() + 21);
+        QCOMPARE(tip.right() < pos.x(), bLeft);
+        QCOMPARE(tip.bottom() < pos.y(), bAbove);
+    }
+
+    void tipBelongsToItsFieldAndDiesWithIt()
+    {
+        auto* pWindow = new QWidget;
+        auto* pEdit = new QLineEdit(pWindow);
+        pWindow->show();
+        CToolTip::showText(pEdit->mapToGlobal(QPoint(0, pEdit->height())),
+                           QStringLiteral("Name exists."), pEdit);
+        QVERIFY(pWindow->findChild<QLabel*>(QStringLiteral("ctooltip_label")));
+        delete pWindow;
+        QVERIFY(!CToolTip::isVisible());
+        CToolTip::showText(QPoint(10, 10), QStringLiteral("again"));
+        QCOMPARE(CToolTip::text(), QStringLiteral("again"));
+    }
+
+    void leavingTheFieldHidesAfterDelay()
+    {
+        QWidget window;
+        auto* pEdit = new QLineEdit(&window);
+        window.show();
+        CToolTip::showText(QPoint(20, 20), QStringLiteral("Name exists."), pEdit);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(pEdit, &leave);
+        QTest::qWait(100);
+        QVERIFY(CToolTip::isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!CToolTip::isVisible(), 1000);
+    }
+
+    void moveOutOfRectHides()
+    {
+        QWidget window;
+        window.resize(200, 200);
+        window.show();
+        CToolTip::showText(QPoint(20, 20), QStringLiteral("in the rect"), &window,
+                           QRect(0, 0, 50, 50));
+        sendMove(&window, QPointF(10, 10));
+        QTest::qWait(400);
+        QVERIFY(CToolTip::isVisible());
+        sendMove(&window, QPointF(120, 120));
+        QTRY_VERIFY_WITH_TIMEOUT(!CToolTip::isVisible(), 1000);
+    }
+
+    void rectWithoutWidgetIsRefused()
+    {
+        QTest::ignoreMessage(QtWarningMsg,
+                             "CToolTip::setTipRect: Cannot pass null widget if rect is set");
+        CToolTip::showText(QPoint(20, 20), QStringLiteral("text"), nullptr, QRect(0, 0, 10, 10));
+        QCOMPARE(CToolTip::text(), QStringLiteral("text"));
+    }
 };
-
-void TestCToolTip::cleanup()
-{
-    CToolTip::hideText();
-    QTRY_VERIFY(!tipLabel());
-}
-
-void TestCToolTip::showsTextBelowRightOfPosition()
-{
-    const QPoint pos(100, 100);
-    CToolTip::showText(pos, QStringLiteral("Please input the name."));
-    QVERIFY(CToolTip::isVisible());
-    QCOMPARE(CToolTip::text(), QStringLiteral("Please input the name."));
-    QLabel* pTip = tipLabel();
-    QVERIFY(pTip);
-    QCOMPARE(pTip->text(), QStringLiteral("Please input the name."));
-    QCOMPARE(pTip->pos(), pos + QPoint(2, 21));
-}
-
-void TestCToolTip::placementNearScreenEdges_data()
-{
-    QTest::addColumn<int>("iFromRight");
-    QTest::addColumn<int>("iFromBottom");
-    QTest::addColumn<bool>("bLeft");
-    QTest::addColumn<bool>("bAbove");
-    QTest::newRow("right edge") << 10 << 300 << true << false;
-    QTest::newRow("bottom edge") << 600 << 10 << false << true;
-    QTest::newRow("bottom right corner") << 3 << 3 << true << true;
-}
-
-void TestCToolTip::placementNearScreenEdges()
-{
-    QFETCH(int, iFromRight);
-    QFETCH(int, iFromBottom);
-    QFETCH(bool, bLeft);
-    QFETCH(bool, bAbove);
-    const QRect screen = screenRect();
-    const QPoint pos(screen.x() + screen.width() - iFromRight,
-                     screen.y() + screen.height() - iFromBottom);
-    CToolTip::showText(pos, QStringLiteral("The number must be between 1 and 999."));
-    QLabel* pTip = tipLabel();
-    QVERIFY(pTip);
-    // Where the window was placed (a platform may add a frame around it).
-    const QRect tip(pTip->pos(), pTip->size());
-    QVERIFY(screen.contains(tip));
-    if (bLeft) {
-        QCOMPARE(tip.x(), pos.x() + 2 - tip.width() - 4);
-        QVERIFY(tip.right() < pos.x());
-    } else {
-        QCOMPARE(tip.x(), pos.x() + 2);
-    }
-    if (bAbove) {
-        QCOMPARE(tip.y(), pos.y() + 21 - tip.height() - 24);
-        QVERIFY(tip.bottom() < pos.y());
-    } else {
-        QCOMPARE(tip.y(), pos.y() + 21);
-    }
-}
-
-void TestCToolTip::oneTipAtATimeReusedForNewText()
-{
-    CToolTip::showText(QPoint(50, 50), QStringLiteral("first"));
-    QLabel* pFirst = tipLabel();
-    CToolTip::showText(QPoint(200, 80), QStringLiteral("a much longer second text"));
-    QCOMPARE(tipLabel(), pFirst);
-    QCOMPARE(CToolTip::text(), QStringLiteral("a much longer second text"));
-    QCOMPARE(pFirst->pos(), QPoint(202, 101));
-    QCOMPARE(pFirst->size(), pFirst->sizeHint());
-}
-
-void TestCToolTip::emptyTextHides()
-{
-    CToolTip::showText(QPoint(50, 50), QStringLiteral("shown"));
-    QVERIFY(CToolTip::isVisible());
-    CToolTip::showText(QPoint(50, 50), QString());
-    QVERIFY(!CToolTip::isVisible());
-    QCOMPARE(CToolTip::text(), QString());
-}
-
-void TestCToolTip::tipBelongsToItsFieldAndDiesWithIt()
-{
-    auto* pWindow = new QWidget;
-    auto* pEdit = new QLineEdit(pWindow);
-    pWindow->show();
-    CToolTip::showText(pEdit->mapToGlobal(QPoint(0, pEdit->height())),
-                       QStringLiteral("Name exists."), pEdit);
-    QVERIFY(pWindow->findChild<QLabel*>(QStringLiteral("ctooltip_label")));
-    delete pWindow;
-    QVERIFY(!CToolTip::isVisible());
-    CToolTip::showText(QPoint(10, 10), QStringLiteral("again"));
-    QCOMPARE(CToolTip::text(), QStringLiteral("again"));
-}
-
-void TestCToolTip::leavingTheFieldHidesAfterDelay()
-{
-    QWidget window;
-    auto* pEdit = new QLineEdit(&window);
-    window.show();
-    CToolTip::showText(QPoint(20, 20), QStringLiteral("Name exists."), pEdit);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(pEdit, &leave);
-    QTest::qWait(100);
-    QVERIFY(CToolTip::isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!CToolTip::isVisible(), 1000);
-}
-
-void TestCToolTip::moveOutOfRectHides()
-{
-    QWidget window;
-    window.resize(200, 200);
-    window.show();
-    CToolTip::showText(QPoint(20, 20), QStringLiteral("in the rect"), &window, QRect(0, 0, 50, 50));
-    QMouseEvent inside(QEvent::MouseMove, QPointF(10, 10), Qt::NoButton, Qt::NoButton,
-                       Qt::NoModifier);
-    QApplication::sendEvent(&window, &inside);
-    QTest::qWait(400);
-    QVERIFY(CToolTip::isVisible());
-    QMouseEvent outside(QEvent::MouseMove, QPointF(120, 120), Qt::NoButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(&window, &outside);
-    QTRY_VERIFY_WITH_TIMEOUT(!CToolTip::isVisible(), 1000);
-}
-
-void TestCToolTip::rectWithoutWidgetIsRefused()
-{
-    QTest::ignoreMessage(QtWarningMsg,
-                         "CToolTip::setTipRect: Cannot pass null widget if rect is set");
-    CToolTip::showText(QPoint(20, 20), QStringLiteral("text"), nullptr, QRect(0, 0, 10, 10));
-    QCOMPARE(CToolTip::text(), QStringLiteral("text"));
-}
 
 QTEST_MAIN(TestCToolTip)
 #include "tst_ctooltip.moc"

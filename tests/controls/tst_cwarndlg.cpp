@@ -1,53 +1,19 @@
 #include "controls/CWarnDlg.h"
 
 #include "ModalAnswer.h"
+#include "WarnDlgContent.h"
 
 #include <QFontMetrics>
 #include <QFrame>
-#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
 namespace {
-QPushButton* button(const QWidget& dlg, const char* pszName)
-{
-    return dlg.findChild<QPushButton*>(QLatin1String(pszName));
-}
-
 QTextBrowser* browser(const QWidget& dlg)
 {
     return dlg.findChild<QTextBrowser*>(QStringLiteral("m_pBrowserTxt"));
 }
-
-// What the box showed while it was open.
-struct Shown
-{
-    QSize boxSize;
-    QRect textRect;
-    QRect frameRect;
-    QString qsTitle;
-    QString qsText;
-    bool bOk = false;
-    bool bCancel = false;
-    bool bClose = false;
-    bool bBottom = false;
-    QString qsStyle;
-
-    void read(const QWidget& dlg)
-    {
-        boxSize = dlg.size();
-        textRect = browser(dlg)->geometry();
-        frameRect = dlg.findChild<QFrame*>(QStringLiteral("m_pContentFrame"))->rect();
-        qsTitle = dlg.findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text();
-        qsText = browser(dlg)->toPlainText();
-        bOk = button(dlg, "pOkBtn")->isVisible();
-        bCancel = button(dlg, "pCancelBtn")->isVisible();
-        bClose = button(dlg, "m_pCloseBtn")->isVisible();
-        bBottom = dlg.findChild<QFrame*>(QStringLiteral("m_pBottomFrame"))->isVisible();
-        qsStyle = dlg.styleSheet();
-    }
-};
 
 enum Form
 {
@@ -56,190 +22,171 @@ enum Form
     Warning
 };
 
-int runForm(CWarnDlg& dlg, int form, const QString& qsText)
+// What the box showed while it was open, and what it returned once the
+// button was clicked.
+struct Shown
 {
-    const QString qsTitle = QStringLiteral("Hint");
-    switch (form) {
-    case Info:
-        return dlg.ExecInfo(qsTitle, qsText);
-    case Question:
-        return dlg.ExecQuestion(qsTitle, qsText);
-    default:
-        return dlg.ExecWarning(qsTitle, qsText);
-    }
-}
+    WarnDlgContent content;
+    QSize boxSize;
+    QRect textRect;
+    QRect frameRect;
+    int iLines = 0;
+    QStringList lstVisible; // of the buttons and the button bar
+    QString qsStyle;
+    int iResult = -2;
 
-const QString kLongText = QStringLiteral(
-    "The sum of IPC number can not be bigger than 1000000, so the device group was not "
-    "added; lower the number of devices of this group or of another group of the task and "
-    "try again. Every camera of the task counts, the recorders do not count at all. The "
-    "example task is read-only and can not be changed; create a task of your own first.");
+    Shown(int form, const QString& qsText, const char* pszButton = "m_pCloseBtn")
+    {
+        CWarnDlg dlg;
+        ModalAnswer answer([&](QWidget* pModal) {
+            content = WarnDlgContent::of(pModal);
+            boxSize = pModal->size();
+            textRect = browser(*pModal)->geometry();
+            frameRect = pModal->findChild<QFrame*>(QStringLiteral("m_pContentFrame"))->rect();
+            iLines = browser(*pModal)->document()->size().height() /
+                     QFontMetrics(browser(*pModal)->font()).height();
+            for (const char* pszName : {"pOkBtn", "pCancelBtn", "m_pCloseBtn", "m_pBottomFrame"}) {
+                if (pModal->findChild<QWidget*>(QLatin1String(pszName))->isVisible()) {
+                    lstVisible << QLatin1String(pszName);
+                }
+            }
+            qsStyle = pModal->styleSheet();
+            WarnDlgContent::click(pModal, pszButton);
+        });
+        const QString qsTitle = QStringLiteral("Hint");
+        iResult = form == Info       ? dlg.ExecInfo(qsTitle, qsText)
+                  : form == Question ? dlg.ExecQuestion(qsTitle, qsText)
+                                     : dlg.ExecWarning(qsTitle, qsText);
+        if (!answer.answered()) {
+            iResult = -2;
+        }
+    }
+};
+
+int textWidth(const QString& qsText)
+{
+    return QFontMetrics(browser(CWarnDlg())->font()).horizontalAdvance(qsText) + 15;
+}
 } // namespace
 
 class TestCWarnDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void formsShowTheirButtonsAndAnswer_data();
-    void formsShowTheirButtonsAndAnswer();
-    void oneWordGivesSmallestBox();
-    void mediumTextFitsTheBoxToIt();
-    void longTextWrapsInWidestBoxAndGrowsIt();
-    void escapeLeavesBoxOpen();
-    void staticsNeedAParent();
-    void staticQuestionRunsOnParent();
-};
-
-void TestCWarnDlg::formsShowTheirButtonsAndAnswer_data()
-{
-    QTest::addColumn<int>("form");
-    QTest::addColumn<QString>("qsButton");
-    QTest::addColumn<bool>("bOk");
-    QTest::addColumn<bool>("bCancel");
-    QTest::addColumn<QString>("qsFrameImage");
-    QTest::addColumn<int>("iResult");
-    QTest::newRow("information closed")
-        << int(Info) << "m_pCloseBtn" << false << false << "dialog_bg2.png" << 0;
-    QTest::newRow("question OK") << int(Question) << "pOkBtn" << true << true << "dialog_bg.png"
-                                 << 1;
-    QTest::newRow("question Cancel")
-        << int(Question) << "pCancelBtn" << true << true << "dialog_bg.png" << 0;
-    QTest::newRow("question closed")
-        << int(Question) << "m_pCloseBtn" << true << true << "dialog_bg.png" << 0;
-    QTest::newRow("warning OK") << int(Warning) << "pOkBtn" << true << false << "dialog_bg.png"
-                                << 1;
-    QTest::newRow("warning closed")
-        << int(Warning) << "m_pCloseBtn" << true << false << "dialog_bg.png" << 0;
-}
-
-void TestCWarnDlg::formsShowTheirButtonsAndAnswer()
-{
-    QFETCH(int, form);
-    QFETCH(QString, qsButton);
-    QFETCH(bool, bOk);
-    QFETCH(bool, bCancel);
-    QFETCH(QString, qsFrameImage);
-    QFETCH(int, iResult);
-    CWarnDlg dlg;
-    Shown shown;
-    ModalAnswer answer([&](QWidget* pModal) {
-        shown.read(*pModal);
-        pModal->findChild<QPushButton*>(qsButton)->click();
-    });
-    QCOMPARE(runForm(dlg, form, QStringLiteral("Saved.")), iResult);
-    QVERIFY(answer.answered());
-    QCOMPARE(shown.qsTitle, QStringLiteral("Hint"));
-    QCOMPARE(shown.qsText, QStringLiteral("Saved."));
-    QVERIFY(shown.bClose);
-    QCOMPARE(shown.bBottom, form != Info);
-    QCOMPARE(shown.bOk, bOk);
-    QCOMPARE(shown.bCancel, bCancel);
-    QVERIFY(shown.qsStyle.contains(qsFrameImage + QLatin1String("\")")));
-    QVERIFY(
-        shown.qsStyle.contains(QStringLiteral("QFrame#CWarnDlg{background-color: transparent;}")));
-}
-
-void TestCWarnDlg::oneWordGivesSmallestBox()
-{
-    CWarnDlg dlg;
-    Shown shown;
-    ModalAnswer answer([&](QWidget* pModal) {
-        shown.read(*pModal);
-        pModal->close();
-    });
-    dlg.ExecWarning(QStringLiteral("Warn"), QStringLiteral("Saved."));
-    QVERIFY(answer.answered());
-    QCOMPARE(shown.boxSize, QSize(300, 225));
-    const int iTextWidth = QFontMetrics(browser(dlg)->font()).horizontalAdvance("Saved.") + 15;
-    QCOMPARE(shown.textRect.width(), iTextWidth);
-    // A single line sits in the middle of the content frame.
-    QVERIFY(qAbs(shown.textRect.center().x() - shown.frameRect.center().x()) <= 1);
-    QVERIFY(qAbs(shown.textRect.center().y() - shown.frameRect.center().y()) <= 1);
-}
-
-void TestCWarnDlg::mediumTextFitsTheBoxToIt()
-{
-    CWarnDlg dlg;
-    const QFontMetrics metrics(browser(dlg)->font());
-    QString qsText = QStringLiteral("Record time should less");
-    while (metrics.horizontalAdvance(qsText) + 25 <= 300) {
-        qsText += QLatin1Char('x');
+    void formsShowTheirButtonsAndAnswer_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("qsButton");
+        QTest::addColumn<QStringList>("lstVisible");
+        QTest::addColumn<int>("iResult");
+        const QStringList info{QStringLiteral("m_pCloseBtn")};
+        const QStringList question{QStringLiteral("pOkBtn"), QStringLiteral("pCancelBtn"),
+                                   QStringLiteral("m_pCloseBtn"), QStringLiteral("m_pBottomFrame")};
+        const QStringList warning{QStringLiteral("pOkBtn"), QStringLiteral("m_pCloseBtn"),
+                                  QStringLiteral("m_pBottomFrame")};
+        QTest::newRow("information closed") << int(Info) << "m_pCloseBtn" << info << 0;
+        QTest::newRow("question OK") << int(Question) << "pOkBtn" << question << 1;
+        QTest::newRow("question Cancel") << int(Question) << "pCancelBtn" << question << 0;
+        QTest::newRow("question closed") << int(Question) << "m_pCloseBtn" << question << 0;
+        QTest::newRow("warning OK") << int(Warning) << "pOkBtn" << warning << 1;
+        QTest::newRow("warning closed") << int(Warning) << "m_pCloseBtn" << warning << 0;
     }
-    const int iTextWidth = metrics.horizontalAdvance(qsText) + 15;
-    QVERIFY(iTextWidth + 10 < 388);
-    Shown shown;
-    ModalAnswer answer([&](QWidget* pModal) {
-        shown.read(*pModal);
-        pModal->close();
-    });
-    dlg.ExecInfo(QStringLiteral("Warn"), qsText);
-    QVERIFY(answer.answered());
-    QCOMPARE(shown.boxSize, QSize(iTextWidth + 10 + 12, 225));
-    QCOMPARE(shown.textRect.width(), iTextWidth);
-}
 
-void TestCWarnDlg::longTextWrapsInWidestBoxAndGrowsIt()
-{
-    CWarnDlg dlg;
-    Shown shown;
-    int iLineHeight = 0;
-    int iLines = 0;
-    ModalAnswer answer([&](QWidget* pModal) {
-        shown.read(*pModal);
-        iLineHeight = QFontMetrics(browser(*pModal)->font()).height();
-        iLines = browser(*pModal)->document()->size().height() / iLineHeight;
-        pModal->close();
-    });
-    dlg.ExecQuestion(QStringLiteral("Confirm"), kLongText);
-    QVERIFY(answer.answered());
-    QCOMPARE(shown.boxSize.width(), 400);
-    QCOMPARE(shown.textRect.width(), 378);
-    QVERIFY2(iLines >= 5, qPrintable(QString::number(iLines)));
-    QVERIFY(shown.boxSize.height() > 225);
-    QCOMPARE(shown.textRect.top(), 15);
-    QVERIFY(shown.textRect.bottom() <= shown.frameRect.bottom());
-}
+    void formsShowTheirButtonsAndAnswer()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, qsButton);
+        QFETCH(QStringList, lstVisible);
+        QFETCH(int, iResult);
+        const Shown shown(form, QStringLiteral("Saved."), qPrintable(qsButton));
+        QCOMPARE(shown.iResult, iResult);
+        QCOMPARE(shown.content.qsTitle, QStringLiteral("Hint"));
+        QCOMPARE(shown.content.qsText, QStringLiteral("Saved."));
+        QCOMPARE(shown.lstVisible, lstVisible);
+        // Without the button bar the frame image has no room for it.
+        const QString qsFrameImage =
+            form == Info ? QStringLiteral("dialog_bg2.png\")") : QStringLiteral("dialog_bg.png\")");
+        QVERIFY(shown.qsStyle.contains(qsFrameImage));
+        QVERIFY(shown.qsStyle.contains(
+            QStringLiteral("QFrame#CWarnDlg{background-color: transparent;}")));
+    }
 
-void TestCWarnDlg::escapeLeavesBoxOpen()
-{
-    CWarnDlg dlg;
-    bool bOpenAfterEscape = false;
-    ModalAnswer answer([&](QWidget* pModal) {
-        QTest::keyClick(pModal, Qt::Key_Escape);
-        bOpenAfterEscape = pModal->isVisible();
-        button(*pModal, "pOkBtn")->click();
-    });
-    QCOMPARE(dlg.ExecQuestion(QStringLiteral("Confirm"), QStringLiteral("Sure to close software")),
-             1);
-    QVERIFY(answer.answered());
-    QVERIFY(bOpenAfterEscape);
-}
+    void oneWordGivesSmallestBox()
+    {
+        const Shown shown(Warning, QStringLiteral("Saved."));
+        QCOMPARE(shown.boxSize, QSize(300, 225));
+        QCOMPARE(shown.textRect.width(), textWidth(QStringLiteral("Saved.")));
+        // A single line sits in the middle of the content frame.
+        QVERIFY(qAbs(shown.textRect.center().x() - shown.frameRect.center().x()) <= 1);
+        QVERIFY(qAbs(shown.textRect.center().y() - shown.frameRect.center().y()) <= 1);
+    }
 
-void TestCWarnDlg::staticsNeedAParent()
-{
-    QCOMPARE(CWarnDlg::Information(QStringLiteral("Info"), QStringLiteral("Saved."), nullptr), -1);
-    QCOMPARE(CWarnDlg::Question(QStringLiteral("Hint"), QStringLiteral("Sure?"), nullptr), -1);
-    QVERIFY(!QApplication::activeModalWidget());
-}
+    void mediumTextFitsTheBoxToIt()
+    {
+        QString qsText = QStringLiteral("Record time should less");
+        while (textWidth(qsText) + 10 <= 300) {
+            qsText += QLatin1Char('x');
+        }
+        QVERIFY(textWidth(qsText) + 10 < 388);
+        const Shown shown(Info, qsText);
+        QCOMPARE(shown.boxSize, QSize(textWidth(qsText) + 10 + 12, 225));
+        QCOMPARE(shown.textRect.width(), textWidth(qsText));
+    }
 
-void TestCWarnDlg::staticQuestionRunsOnParent()
-{
-    QWidget parent;
-    parent.show();
-    QString qsTitle;
-    ModalAnswer okAnswer([&](QWidget* pModal) {
-        qsTitle = pModal->findChild<QLabel*>(QStringLiteral("pLabelTitle"))->text();
-        button(*pModal, "pOkBtn")->click();
-    });
-    QCOMPARE(CWarnDlg::Question(QStringLiteral("Confirm"), QStringLiteral("Sure to close software"),
-                                &parent),
-             1);
-    QVERIFY(okAnswer.answered());
-    QCOMPARE(qsTitle, QStringLiteral("Confirm"));
-    ModalAnswer closeAnswer([](QWidget* pModal) { button(*pModal, "m_pCloseBtn")->click(); });
-    QCOMPARE(CWarnDlg::Information(QStringLiteral("Info"), QStringLiteral("Saved."), &parent), 0);
-    QVERIFY(closeAnswer.answered());
-}
+    void longTextWrapsInWidestBoxAndGrowsIt()
+    {
+        const Shown shown(Question,
+                          QStringLiteral("The sum of IPC number can not be bigger than 1000000, "
+                                         "so the device group was not added; lower the number "
+                                         "of devices of this group or of another group of the "
+                                         "task and try again. Every camera of the task counts, "
+                                         "the recorders do not count at all. The example task "
+                                         "is read-only and can not be changed; create a task "
+                                         "of your own first."));
+        QCOMPARE(shown.boxSize.width(), 400);
+        QCOMPARE(shown.textRect.width(), 378);
+        QVERIFY2(shown.iLines >= 5, qPrintable(QString::number(shown.iLines)));
+        QVERIFY(shown.boxSize.height() > 225);
+        QCOMPARE(shown.textRect.top(), 15);
+        QVERIFY(shown.textRect.bottom() <= shown.frameRect.bottom());
+    }
+
+    void escapeLeavesBoxOpen()
+    {
+        CWarnDlg dlg;
+        bool bOpenAfterEscape = false;
+        ModalAnswer answer([&](QWidget* pModal) {
+            QTest::keyClick(pModal, Qt::Key_Escape);
+            bOpenAfterEscape = pModal->isVisible();
+            WarnDlgContent::click(pModal, "pOkBtn");
+        });
+        QCOMPARE(dlg.ExecQuestion(QStringLiteral("Confirm"), QStringLiteral("Sure?")), 1);
+        QVERIFY(answer.answered());
+        QVERIFY(bOpenAfterEscape);
+    }
+
+    void staticsRunOnTheirParentOnly()
+    {
+        QCOMPARE(CWarnDlg::Information(QStringLiteral("Info"), QStringLiteral("Saved."), nullptr),
+                 -1);
+        QCOMPARE(CWarnDlg::Question(QStringLiteral("Hint"), QStringLiteral("Sure?"), nullptr), -1);
+        QWidget parent;
+        parent.show();
+        QString qsTitle;
+        ModalAnswer okAnswer([&](QWidget* pModal) {
+            qsTitle = WarnDlgContent::of(pModal).qsTitle;
+            WarnDlgContent::click(pModal, "pOkBtn");
+        });
+        QCOMPARE(CWarnDlg::Question(QStringLiteral("Confirm"), QStringLiteral("Sure?"), &parent),
+                 1);
+        QCOMPARE(qsTitle, QStringLiteral("Confirm"));
+        ModalAnswer closeAnswer(
+            [](QWidget* pModal) { WarnDlgContent::click(pModal, "m_pCloseBtn"); });
+        QCOMPARE(CWarnDlg::Information(QStringLiteral("Info"), QStringLiteral("Saved."), &parent),
+                 0);
+        QVERIFY(closeAnswer.answered());
+    }
+};
 
 QTEST_MAIN(TestCWarnDlg)
 #include "tst_cwarndlg.moc"
