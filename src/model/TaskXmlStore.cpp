@@ -171,8 +171,12 @@ int TaskXmlStore::taskIndex(const QString& qsName) const
     return -1;
 }
 
+// A closed store finds nothing, so every operation on it fails untouched.
 XmlNode TaskXmlStore::findTask(const QString& qsName) const
 {
+    if (!isOpen()) {
+        return XmlNode();
+    }
     for (XmlNode taskNode = m_root.firstChildElement(); !taskNode.isNull();
          taskNode = taskNode.nextSiblingElement()) {
         if (textOf(taskNode, "Name") == qsName) {
@@ -235,7 +239,7 @@ bool TaskXmlStore::deleteTask(const QString& qsName)
 
 bool TaskXmlStore::getTask(const QString& qsName, TaskInfo& task)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsName) : XmlNode();
+    const XmlNode taskNode = findTask(qsName);
     if (taskNode.isNull()) {
         return false;
     }
@@ -298,7 +302,7 @@ bool TaskXmlStore::setTaskRemark(const QString& qsName, const QString& qsRemark)
 
 bool TaskXmlStore::addDeviceGroup(const QString& qsTaskName, const DeviceGroupInfo& group)
 {
-    XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    XmlNode taskNode = findTask(qsTaskName);
     if (taskNode.isNull() || !findDeviceGroup(taskNode, group.DeviceId).isNull()) {
         return false;
     }
@@ -323,7 +327,7 @@ bool TaskXmlStore::addDeviceGroup(const QString& qsTaskName, const DeviceGroupIn
 
 bool TaskXmlStore::getDeviceGroups(const QString& qsTaskName, std::vector<DeviceGroupInfo>& vGroups)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    const XmlNode taskNode = findTask(qsTaskName);
     if (taskNode.isNull()) {
         return false;
     }
@@ -337,7 +341,7 @@ bool TaskXmlStore::getDeviceGroups(const QString& qsTaskName, std::vector<Device
 
 bool TaskXmlStore::deleteDeviceGroup(const QString& qsTaskName, const QString& qsDeviceId)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    const XmlNode taskNode = findTask(qsTaskName);
     XmlNode deviceList = taskNode.firstElementByTag(tag("DeviceGroupList"));
     int iIndex = 0;
     for (XmlNode deviceNode = deviceList.firstChildElement(); !deviceNode.isNull();
@@ -353,7 +357,7 @@ bool TaskXmlStore::deleteDeviceGroup(const QString& qsTaskName, const QString& q
 bool TaskXmlStore::setDeviceField(const QString& qsTaskName, const QString& qsDeviceId,
                                   const QString& qsTag, int iValue)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    const XmlNode taskNode = findTask(qsTaskName);
     if (taskNode.isNull()) {
         return false;
     }
@@ -388,7 +392,7 @@ bool TaskXmlStore::setSubStream(const QString& qsTaskName, const QString& qsDevi
 bool TaskXmlStore::getDeviceGroupCounts(const QString& qsTaskName, const QString& qsDeviceId,
                                         DeviceGroupInfo& group)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    const XmlNode taskNode = findTask(qsTaskName);
     if (taskNode.isNull()) {
         return false;
     }
@@ -404,8 +408,8 @@ bool TaskXmlStore::getDeviceGroupCounts(const QString& qsTaskName, const QString
 bool TaskXmlStore::appendStreamGroup(const QString& qsTaskName, const QString& qsDeviceId,
                                      const StreamGroupInfo& stream)
 {
-    XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
-    XmlNode deviceNode = taskNode.isNull() ? XmlNode() : findDeviceGroup(taskNode, qsDeviceId);
+    XmlNode taskNode = findTask(qsTaskName);
+    XmlNode deviceNode = findDeviceGroup(taskNode, qsDeviceId);
     if (deviceNode.isNull()) {
         return false;
     }
@@ -419,9 +423,8 @@ bool TaskXmlStore::appendStreamGroup(const QString& qsTaskName, const QString& q
 bool TaskXmlStore::deleteStreamGroup(const QString& qsTaskName, const QString& qsDeviceId,
                                      int iStreamId)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
-    const XmlNode deviceNode =
-        taskNode.isNull() ? XmlNode() : findDeviceGroup(taskNode, qsDeviceId);
+    const XmlNode taskNode = findTask(qsTaskName);
+    const XmlNode deviceNode = findDeviceGroup(taskNode, qsDeviceId);
     XmlNode streamList = deviceNode.firstElementByTag(tag("StreamGroupList"));
     int iIndex = 0;
     for (XmlNode streamNode = streamList.firstChildElement(); !streamNode.isNull();
@@ -437,11 +440,9 @@ bool TaskXmlStore::deleteStreamGroup(const QString& qsTaskName, const QString& q
 void TaskXmlStore::setStreamGroupField(const QString& qsTaskName, const QString& qsDeviceId,
                                        int iField, const StreamGroupInfo& stream)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
-    const XmlNode deviceNode =
-        taskNode.isNull() ? XmlNode() : findDeviceGroup(taskNode, qsDeviceId);
-    const XmlNode streamNode =
-        deviceNode.isNull() ? XmlNode() : findStreamGroup(deviceNode, stream.StreamID);
+    const XmlNode taskNode = findTask(qsTaskName);
+    const XmlNode deviceNode = findDeviceGroup(taskNode, qsDeviceId);
+    const XmlNode streamNode = findStreamGroup(deviceNode, stream.StreamID);
     switch (iField) {
     case StreamFieldNum:
         setField(streamNode, "StreamNum", stream.StreamNum);
@@ -463,13 +464,12 @@ void TaskXmlStore::setStreamGroupField(const QString& qsTaskName, const QString&
 bool TaskXmlStore::getStreamGroupValues(const QString& qsTaskName, const QString& qsDeviceId,
                                         StreamGroupInfo& stream)
 {
-    const XmlNode taskNode = isOpen() ? findTask(qsTaskName) : XmlNode();
+    const XmlNode taskNode = findTask(qsTaskName);
     if (taskNode.isNull()) {
         return false;
     }
     const XmlNode deviceNode = findDeviceGroup(taskNode, qsDeviceId);
-    const XmlNode streamNode =
-        deviceNode.isNull() ? XmlNode() : findStreamGroup(deviceNode, stream.StreamID);
+    const XmlNode streamNode = findStreamGroup(deviceNode, stream.StreamID);
     if (!streamNode.isNull()) {
         stream.Bitrate = intOf(streamNode, "Bitrate");
         stream.StreamNum = intOf(streamNode, "StreamNum");
