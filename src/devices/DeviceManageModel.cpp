@@ -1,5 +1,6 @@
 #include "devices/DeviceManageModel.h"
 
+#include "calc/DeviceGroupTotals.h"
 #include "controls/CItemDataRole.h"
 #include "devices/StreamChoices.h"
 #include "model/TaskXmlStore.h"
@@ -435,31 +436,15 @@ bool DeviceManageModel::addTemplateDevices(const TaskInfo& task)
 
 double DeviceManageModel::totalBitrate(const QString& qsTaskName) const
 {
-    double dTotal = 0.0;
-    for (const DeviceGroupInfo& group : storedDeviceGroups(qsTaskName)) {
-        // One group alone can pass the range of 32 bits (384000 x 16384).
-        qint64 iGroupSum = 0;
-        for (const StreamGroupInfo& stream : group.StreamGroups) {
-            if (stream.Used) {
-                iGroupSum += qint64(stream.StreamNum) * stream.Bitrate;
-            }
-        }
-        dTotal += double(iGroupSum);
-    }
-    return dTotal;
+    return DeviceGroupTotals::totalBitrate(storedDeviceGroups(qsTaskName));
 }
 
 void DeviceManageModel::collectNvrBandWidth(const QString& qsTaskName,
                                             std::vector<NvrBandWidth>& vsBandWidth) const
 {
-    for (const DeviceGroupInfo& group : storedDeviceGroups(qsTaskName)) {
-        if (group.Type != 1) {
-            NvrBandWidth bandWidth;
-            bandWidth.Bitrate = group.MainStream + group.SubStream;
-            bandWidth.DeviceNum = group.DeviceNum;
-            vsBandWidth.push_back(bandWidth);
-        }
-    }
+    const std::vector<NvrBandWidth> vsGroups =
+        DeviceGroupTotals::nvrBandWidths(storedDeviceGroups(qsTaskName));
+    vsBandWidth.insert(vsBandWidth.end(), vsGroups.begin(), vsGroups.end());
 }
 
 void DeviceManageModel::setVideoStandard(int iStandard)

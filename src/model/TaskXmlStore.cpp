@@ -33,14 +33,17 @@ void appendField(XmlNode& parent, const char* name, int iValue)
     parent.appendElement(tag(name)).setText(iValue);
 }
 
-void setField(const XmlNode& parent, const char* name, const QString& qsValue)
+// True when the field existed and was written.
+bool setField(const XmlNode& parent, const char* name, const QString& qsValue)
 {
-    parent.firstElementByTag(tag(name)).setText(qsValue);
+    XmlNode field = parent.firstElementByTag(tag(name));
+    return field.setText(qsValue);
 }
 
-void setField(const XmlNode& parent, const char* name, int iValue)
+bool setField(const XmlNode& parent, const char* name, int iValue)
 {
-    parent.firstElementByTag(tag(name)).setText(iValue);
+    XmlNode field = parent.firstElementByTag(tag(name));
+    return field.setText(iValue);
 }
 
 // The first list of that name below the element, appended when there is none
@@ -127,7 +130,7 @@ TaskXmlStore::TaskXmlStore(const QString& fileName) : m_qsRequestedName(fileName
 
 TaskXmlStore::~TaskXmlStore()
 {
-    if (isOpen()) {
+    if (isOpen() && m_bChanged) {
         save();
     }
 }
@@ -224,6 +227,7 @@ bool TaskXmlStore::addTask(const TaskInfo& task)
     appendField(taskNode, "IPCNum", task.IPCNum);
     appendField(taskNode, "DVRNum", task.DVRNum);
     appendField(taskNode, "Remark", task.Remark);
+    m_bChanged = true;
     return true;
 }
 
@@ -234,6 +238,7 @@ bool TaskXmlStore::deleteTask(const QString& qsName)
         return false;
     }
     m_root.removeChildElementAt(iIndex);
+    m_bChanged = true;
     return true;
 }
 
@@ -283,6 +288,7 @@ bool TaskXmlStore::modifyTask(const QString& qsOldName, const TaskInfo& task)
     setField(taskNode, "IPCNum", task.IPCNum);
     setField(taskNode, "DVRNum", task.DVRNum);
     setField(taskNode, "Remark", task.Remark);
+    m_bChanged = true;
     return true;
 }
 
@@ -296,7 +302,11 @@ bool TaskXmlStore::setTaskRemark(const QString& qsName, const QString& qsRemark)
     if (!isOpen()) {
         return false;
     }
-    setField(findTask(qsName), "Remark", qsRemark);
+    XmlNode remarkNode = findTask(qsName).firstElementByTag(tag("Remark"));
+    if (!remarkNode.isNull() && remarkNode.text() != qsRemark) {
+        remarkNode.setText(qsRemark);
+        m_bChanged = true;
+    }
     return true;
 }
 
@@ -322,6 +332,7 @@ bool TaskXmlStore::addDeviceGroup(const QString& qsTaskName, const DeviceGroupIn
             appendStreamGroupNode(streamList, group.StreamGroups[i]);
         }
     }
+    m_bChanged = true;
     return true;
 }
 
@@ -348,6 +359,7 @@ bool TaskXmlStore::deleteDeviceGroup(const QString& qsTaskName, const QString& q
          deviceNode = deviceNode.nextSiblingElement(), ++iIndex) {
         if (textOf(deviceNode, "DeviceId") == qsDeviceId) {
             deviceList.removeChildElementAt(iIndex);
+            m_bChanged = true;
             return true;
         }
     }
@@ -365,7 +377,7 @@ bool TaskXmlStore::setDeviceField(const QString& qsTaskName, const QString& qsDe
     for (XmlNode deviceNode = deviceList.firstChildElement(); !deviceNode.isNull();
          deviceNode = deviceNode.nextSiblingElement()) {
         if (textOf(deviceNode, "DeviceId") == qsDeviceId) {
-            deviceNode.firstElementByTag(qsTag).setText(iValue);
+            m_bChanged |= deviceNode.firstElementByTag(qsTag).setText(iValue);
         }
     }
     return true;
@@ -416,6 +428,7 @@ bool TaskXmlStore::appendStreamGroup(const QString& qsTaskName, const QString& q
     if (stream.Used) {
         XmlNode streamList = listOf(deviceNode, "StreamGroupList");
         appendStreamGroupNode(streamList, stream);
+        m_bChanged = true;
     }
     return true;
 }
@@ -431,6 +444,7 @@ bool TaskXmlStore::deleteStreamGroup(const QString& qsTaskName, const QString& q
          streamNode = streamNode.nextSiblingElement(), ++iIndex) {
         if (intOf(streamNode, "StreamID") == iStreamId) {
             streamList.removeChildElementAt(iIndex);
+            m_bChanged = true;
             return true;
         }
     }
@@ -445,16 +459,16 @@ void TaskXmlStore::setStreamGroupField(const QString& qsTaskName, const QString&
     const XmlNode streamNode = findStreamGroup(deviceNode, stream.StreamID);
     switch (iField) {
     case StreamFieldNum:
-        setField(streamNode, "StreamNum", stream.StreamNum);
+        m_bChanged |= setField(streamNode, "StreamNum", stream.StreamNum);
         break;
     case StreamFieldResolution:
-        setField(streamNode, "Resolution", stream.Resolution);
+        m_bChanged |= setField(streamNode, "Resolution", stream.Resolution);
         break;
     case StreamFieldFrameRate:
-        setField(streamNode, "FrameRate", stream.FrameRate);
+        m_bChanged |= setField(streamNode, "FrameRate", stream.FrameRate);
         break;
     case StreamFieldBitrate:
-        setField(streamNode, "Bitrate", stream.Bitrate);
+        m_bChanged |= setField(streamNode, "Bitrate", stream.Bitrate);
         break;
     default:
         break;

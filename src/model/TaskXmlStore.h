@@ -92,6 +92,7 @@ private:
     QString m_qsFileName; // empty while closed
     QString m_qsRequestedName;
     FileState m_state = FileState::Unreadable;
+    bool m_bChanged = false; // only a changed document is written back
 };
 
 #endif

@@ -293,19 +293,25 @@ private slots:
         QVERIFY(!store.taskExists(kT));
     }
 
-    void everyOperationRewritesFileAsGb2312_data() { addOperationRows(); }
+    void onlyChangingOperationsRewriteFileAsGb2312_data() { addOperationRows(); }
 
-    void everyOperationRewritesFileAsGb2312()
+    void onlyChangingOperationsRewriteFileAsGb2312()
     {
         QFETCH(int, operation);
         writeFile(kTaskFile, kHandMadeFile);
+        const QLatin1String name(kOperations[size_t(operation)].first);
+        const bool bChanges =
+            !name.startsWith(QLatin1String("get")) && name != QLatin1String("taskExists");
         {
             TaskXmlStore store(kTaskFile);
             QVERIFY(store.isOpen());
-            QCOMPARE(runOperation(store, operation),
-                     kOperations[size_t(operation)].first != QLatin1String("setStreamGroupField"));
+            QCOMPARE(runOperation(store, operation), name != QLatin1String("setStreamGroupField"));
         }
         const QByteArray written = readFile(kTaskFile);
+        if (!bChanges) {
+            QCOMPARE(written, QByteArray(kHandMadeFile));
+            return;
+        }
         QVERIFY(
             written.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<Tasks>\n<Task>\n"));
         QVERIFY(!written.contains("  "));
@@ -601,9 +607,9 @@ private slots:
             << 1 << 4 << QByteArray(original).replace("<Resolution>6<", "<Resolution>11<");
         QTest::newRow("FrameRate") << 2 << 4 << QByteArray(original).replace("1/16", "1/8");
         QTest::newRow("Bitrate") << 3 << 4 << QByteArray(original).replace("512", "16384");
-        QTest::newRow("unknown field") << 4 << 4 << original;
-        QTest::newRow("negative field") << -1 << 4 << original;
-        QTest::newRow("missing group") << 0 << 5 << original;
+        QTest::newRow("unknown field") << 4 << 4 << QByteArray();
+        QTest::newRow("negative field") << -1 << 4 << QByteArray();
+        QTest::newRow("missing group") << 0 << 5 << QByteArray();
     }
 
     void setStreamGroupField()
@@ -620,6 +626,11 @@ private slots:
         stream.Bitrate = 16384;
         store().setStreamGroupField(kT, kIpc1, field, stream);
         const QByteArray written = readFile(kTaskFile);
+        if (expected.isEmpty()) {
+            // Nothing changed, so nothing was written: the hand-made file stands.
+            QCOMPARE(written, QByteArray(kHandMadeFile));
+            return;
+        }
         QVERIFY2(written.contains(expected), written.constData());
         QVERIFY(written.contains("<StreamID>1</StreamID>\n<StreamNum>3</StreamNum>\n"
                                  "<Resolution>2</Resolution>\n<FrameRate>25</FrameRate>\n"
