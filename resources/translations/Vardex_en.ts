@@ -146,6 +146,10 @@
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>
@@ -776,6 +780,14 @@
         <source>Edit and Delete</source>
         <translation>Edit and Delete</translation>
     </message>
+    <message>
+        <source>Tasks that have the name of an earlier task are not shown.</source>
+        <translation>Tasks that have the name of an earlier task are not shown.</translation>
+    </message>
+    <message>
+        <source>Tasks in the task file %1 had the name of an earlier task and were renamed: %2.</source>
+        <translation>Tasks in the task file %1 had the name of an earlier task and were renamed: %2.</translation>
+    </message>
 </context>
 <context>
     <name>TaskManageWidget</name>
@@ -802,6 +814,29 @@
     <message>
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskXmlStore</name>
+    <message>
+        <source>The task file %1 could not be saved: %2. The change was not stored. It was left untouched.</source>
+        <translation>The task file %1 could not be saved: %2. The change was not stored. It was left untouched.</translation>
+    </message>
+    <message>
+        <source>The task file %1 could not be saved: %2. The change was not stored.</source>
+        <translation>The task file %1 could not be saved: %2. The change was not stored.</translation>
+    </message>
+    <message>
+        <source>The task file %1 does not exist. The change was not stored.</source>
+        <translation>The task file %1 does not exist. The change was not stored.</translation>
+    </message>
+    <message>
+        <source>The task file %1 is damaged and cannot be read. The change was not stored. It was left untouched.</source>
+        <translation>The task file %1 is damaged and cannot be read. The change was not stored. It was left untouched.</translation>
+    </message>
+    <message>
+        <source>The task file %1 cannot be opened. The change was not stored. It was left untouched.</source>
+        <translation>The task file %1 cannot be opened. The change was not stored. It was left untouched.</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,10 @@
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>
@@ -776,6 +780,14 @@
         <source>Edit and Delete</source>
         <translation>编辑和删除</translation>
     </message>
+    <message>
+        <source>Tasks that have the name of an earlier task are not shown.</source>
+        <translation>与前面任务同名的任务不予显示。</translation>
+    </message>
+    <message>
+        <source>Tasks in the task file %1 had the name of an earlier task and were renamed: %2.</source>
+        <translation>任务文件 %1 中有任务与前面的任务同名，已重命名为：%2。</translation>
+    </message>
 </context>
 <context>
     <name>TaskManageWidget</name>
@@ -802,6 +814,29 @@
     <message>
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskXmlStore</name>
+    <message>
+        <source>The task file %1 could not be saved: %2. The change was not stored. It was left untouched.</source>
+        <translation>无法保存任务文件 %1：%2。本次修改未保存。该文件未作任何改动。</translation>
+    </message>
+    <message>
+        <source>The task file %1 could not be saved: %2. The change was not stored.</source>
+        <translation>无法保存任务文件 %1：%2。本次修改未保存。</translation>
+    </message>
+    <message>
+        <source>The task file %1 does not exist. The change was not stored.</source>
+        <translation>任务文件 %1 不存在。本次修改未保存。</translation>
+    </message>
+    <message>
+        <source>The task file %1 is damaged and cannot be read. The change was not stored. It was left untouched.</source>
+        <translation>任务文件 %1 已损坏，无法读取。本次修改未保存。该文件未作任何改动。</translation>
+    </message>
+    <message>
+        <source>The task file %1 cannot be opened. The change was not stored. It was left untouched.</source>
+        <translation>无法打开任务文件 %1。本次修改未保存。该文件未作任何改动。</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,8 @@ DeviceListWidget::DeviceListWidget(QWidget* parent)
             &DeviceListWidget::slotExpandItem);
     connect(m_pModel, &DeviceManageModel::signalCheckRange, this,
             &DeviceListWidget::slotCheckRange);
+    connect(m_pModel, &DeviceManageModel::signalSaveFailed, this,
+            &DeviceListWidget::reportNotStored);
 }
 
 DeviceListWidget::~DeviceListWidget() = default;
@@ -125,8 +127,13 @@ void DeviceListWidget::addDevice()
         }
         dialog.GetDeviceInfo(group);
     }
-    if (!m_pModel->storeNewDeviceGroup(m_qsTaskName, group)) {
-        CWarnDlg::Information(tr("Information"), tr("Adding failed."), this);
+    QString qsError;
+    if (!m_pModel->storeNewDeviceGroup(m_qsTaskName, group, &qsError)) {
+        if (qsError.isEmpty()) {
+            CWarnDlg::Information(tr("Information"), tr("Adding failed."), this);
+        } else {
+            reportNotStored(qsError);
+        }
         return;
     }
     disconnectWriteBack();
@@ -147,7 +154,13 @@ void DeviceListWidget::addStreamGroup(const QModelIndex& qIndex, const QString& 
         dialog.GetStreamInfo(stream);
     }
     stream.StreamID = m_pModel->nextStreamId(kindOfDeviceId(qsDeviceId));
-    m_pModel->storeNewStreamGroup(m_qsTaskName, qsDeviceId, stream);
+    QString qsError;
+    if (!m_pModel->storeNewStreamGroup(m_qsTaskName, qsDeviceId, stream, &qsError)) {
+        if (!qsError.isEmpty()) {
+            reportNotStored(qsError);
+        }
+        return;
+    }
     disconnectWriteBack();
     m_pModel->appendStreamGroupRow(qIndex, stream);
     connectWriteBack();
@@ -159,7 +172,13 @@ void DeviceListWidget::delStreamGroup(const QModelIndex& qIndex, const QString& 
 {
     const int iKind = kindOfDeviceId(qsDeviceId);
     const int iStreamId = qIndex.sibling(qIndex.row(), 0).data(Qt::UserRole).toInt();
-    m_pModel->removeStreamGroup(m_qsTaskName, qsDeviceId, iStreamId);
+    QString qsError;
+    // A stream group the file does not hold leaves the tree all the same.
+    if (!m_pModel->removeStreamGroup(m_qsTaskName, qsDeviceId, iStreamId, &qsError) &&
+        !qsError.isEmpty()) {
+        reportNotStored(qsError);
+        return;
+    }
     m_pModel->releaseStreamId(iKind, iStreamId);
     const QModelIndex groupIndex = qIndex.parent();
     m_pModel->removeRow(qIndex.row(), groupIndex.sibling(groupIndex.row(), 0));
@@ -210,9 +229,14 @@ void DeviceListWidget::delDevice()
         if (head.parent().isValid()) {
             continue;
         }
-        const QString qsDeviceId = head.data().toString();
+        // A device group the file does not hold leaves the tree all the same.
+        QString qsError;
+        if (!m_pModel->removeDeviceGroup(m_qsTaskName, head.data().toString(), &qsError) &&
+            !qsError.isEmpty()) {
+            reportNotStored(qsError);
+            break;
+        }
         m_pModel->removeRow(head.row());
-        m_pModel->removeDeviceGroup(m_qsTaskName, qsDeviceId);
     }
     Update();
     if (m_pModel->rowCount() == 0) {
@@ -231,14 +255,14 @@ void DeviceListWidget::slotBitRateChanged(double iBitRate)
 
 void DeviceListWidget::UpdateCapBand(bool bChange)
 {
-    emit signalBitRateChanged(bChange ? m_pModel->totalBitrate(m_qsTaskName) : 0.0);
+    emit signalBitRateChanged(bChange ? m_pModel->totalBitrate() : 0.0);
 }
 
 void DeviceListWidget::UpdateNvrNum(bool bChange)
 {
     std::vector<NvrBandWidth> vsBandWidth;
     if (bChange) {
-        m_pModel->collectNvrBandWidth(m_qsTaskName, vsBandWidth);
+        m_pModel->collectNvrBandWidth(vsBandWidth);
     }
     emit signalBitRateChanged(vsBandWidth);
 }
@@ -292,7 +316,10 @@ void DeviceListWidget::slotDelTask(const QString& qsTaskName)
 
 void DeviceListWidget::slotAddDefTask(const TaskInfo& struTaskInfo)
 {
-    m_pModel->addTemplateDevices(struTaskInfo);
+    QString qsError;
+    if (!m_pModel->addTemplateDevices(struTaskInfo, &qsError) && !qsError.isEmpty()) {
+        reportNotStored(qsError);
+    }
 }
 
 void DeviceListWidget::slotExpandItem(const QModelIndex& qmIndex)
@@ -303,6 +330,11 @@ void DeviceListWidget::slotExpandItem(const QModelIndex& qmIndex)
 void DeviceListWidget::slotCheckRange(const QString& qsError)
 {
     CWarnDlg::Information(tr("Information"), qsError, this);
+}
+
+void DeviceListWidget::reportNotStored(const QString& qsError)
+{
+    CWarnDlg::Information(tr("Error"), qsError, this);
 }
 
 void DeviceListWidget::slotPrintInfo()

@@ -63,6 +63,8 @@ private:
     void resetTree();
     void enableButtonsFor(const QString& qsTaskName);
     QModelIndexList selectedRowHeads() const;
+    // A change that did not reach Task.xml; the tree shows what it holds.
+    void reportNotStored(const QString& qsError);
 
     std::unique_ptr<Ui::DeviceList> m_pUi;
     DeviceManageModel* m_pModel;

@@ -7,6 +7,8 @@
 
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTaskFile = QStringLiteral("Task.xml");
@@ -15,12 +17,6 @@ const QString kIpcPrefix = QStringLiteral("IPC");
 const QString kDvrPrefix = QStringLiteral("DVR");
 
 constexpr int kRoleStreamId = Qt::UserRole;
-
-// setStreamGroupField's field codes.
-constexpr int kFieldStreamNum = 0;
-constexpr int kFieldResolution = 1;
-constexpr int kFieldFrameRate = 2;
-constexpr int kFieldBitrate = 3;
 
 constexpr int kKindIpc = 0;
 constexpr int kKindDvr = 1;
@@ -72,29 +68,104 @@ QStandardItem* choiceItem(const QString& qsText, const QStringList& qsChoices, b
     return pItem;
 }
 
-QStandardItem* zoneItem(bool bEditable, int iZoneRole, const QString& qsPixmap,
+QStandardItem* zoneItem(bool bEditable, int iZoneRole, const QPixmap& pixmap,
                         const QString& qsToolTip)
 {
     QStandardItem* pItem = readOnlyItem();
     if (bEditable) {
-        pItem->setData(QPixmap(qsPixmap), iZoneRole);
+        pItem->setData(pixmap, iZoneRole);
         pItem->setToolTip(qsToolTip);
     }
     return pItem;
 }
 
-std::vector<DeviceGroupInfo> storedDeviceGroups(const QString& qsTaskName)
+// The group as the file holds it once stored: its used slots, packed from
+// slot 0.
+DeviceGroupInfo asStored(DeviceGroupInfo group)
 {
-    std::vector<DeviceGroupInfo> groups;
-    TaskXmlStore store(kTaskFile);
-    store.getDeviceGroups(qsTaskName, groups);
-    return groups;
+    std::vector<StreamGroupInfo>& vSlots = group.StreamGroups;
+    vSlots.erase(std::remove_if(vSlots.begin(), vSlots.end(),
+                                [](const StreamGroupInfo& stream) { return !stream.Used; }),
+                 vSlots.end());
+    vSlots.resize(std::min(vSlots.size(), size_t(DeviceGroupInfo::kMaxStreamGroups)));
+    return group;
+}
+
+int usedSlots(const DeviceGroupInfo& group)
+{
+    return int(std::count_if(group.StreamGroups.begin(), group.StreamGroups.end(),
+                             [](const StreamGroupInfo& stream) { return stream.Used; }));
+}
+
+int* deviceField(DeviceGroupInfo& group, int iColumn)
+{
+    switch (iColumn) {
+    case DeviceManageModel::ColDeviceCount:
+        return &group.DeviceNum;
+    case DeviceManageModel::ColMainStream:
+        return &group.MainStream;
+    default:
+        return &group.SubStream;
+    }
+}
+
+// setStreamGroupField's code for the field a stream-group column shows.
+int streamFieldOf(int iColumn)
+{
+    switch (iColumn) {
+    case DeviceManageModel::ColStreamCount:
+        return TaskXmlStore::StreamFieldNum;
+    case DeviceManageModel::ColResolution:
+        return TaskXmlStore::StreamFieldResolution;
+    case DeviceManageModel::ColFrameRate:
+        return TaskXmlStore::StreamFieldFrameRate;
+    case DeviceManageModel::ColBitrate:
+        return TaskXmlStore::StreamFieldBitrate;
+    default:
+        return -1;
+    }
+}
+
+// Sets the field a stream-group column shows from the cell's text.
+void setStreamField(StreamGroupInfo& stream, int iColumn, const QString& qsText)
+{
+    switch (iColumn) {
+    case DeviceManageModel::ColStreamCount:
+        stream.StreamNum = toInteger(qsText);
+        break;
+    case DeviceManageModel::ColResolution:
+        stream.Resolution = DeviceManageModel::resolutionCode(qsText);
+        break;
+    case DeviceManageModel::ColFrameRate:
+        stream.FrameRate = qsText;
+        break;
+    default:
+        stream.Bitrate = toInteger(qsText);
+        break;
+    }
+}
+
+QString streamFieldText(const StreamGroupInfo& stream, int iColumn)
+{
+    switch (iColumn) {
+    case DeviceManageModel::ColStreamCount:
+        return QString::number(stream.StreamNum);
+    case DeviceManageModel::ColResolution:
+        return DeviceManageModel::resolutionText(stream.Resolution);
+    case DeviceManageModel::ColFrameRate:
+        return stream.FrameRate;
+    default:
+        return QString::number(stream.Bitrate);
+    }
 }
 
 } // namespace
 
 DeviceManageModel::DeviceManageModel(QObject* parent)
-    : QStandardItemModel(parent), m_iVideoStandard(0)
+    : QStandardItemModel(parent), m_iVideoStandard(0),
+      // Loaded once: a picture loaded per row costs more than the row.
+      m_addPixmap(QStringLiteral(":images/ButtonIcon/Add_White.png")),
+      m_deletePixmap(QStringLiteral(":images/ButtonIcon/Delete_White.png"))
 {
     setupHeader();
 }
@@ -117,12 +188,39 @@ void DeviceManageModel::setupHeader()
 
 bool DeviceManageModel::loadTask(const QString& qsTaskName)
 {
-    const std::vector<DeviceGroupInfo> groups = storedDeviceGroups(qsTaskName);
     m_qsTaskName = qsTaskName;
-    for (const DeviceGroupInfo& group : groups) {
+    readStoredGroups();
+    for (const DeviceGroupInfo& group : m_storedGroups) {
         appendDeviceGroupRow(group);
     }
-    return !groups.empty();
+    return !m_storedGroups.empty();
+}
+
+void DeviceManageModel::readStoredGroups()
+{
+    m_storedGroups.clear();
+    TaskXmlStore(kTaskFile).getDeviceGroups(m_qsTaskName, m_storedGroups);
+}
+
+DeviceGroupInfo* DeviceManageModel::storedGroup(const QString& qsDeviceId)
+{
+    const auto it = std::find_if(
+        m_storedGroups.begin(), m_storedGroups.end(),
+        [&qsDeviceId](const DeviceGroupInfo& group) { return group.DeviceId == qsDeviceId; });
+    return it == m_storedGroups.end() ? nullptr : &*it;
+}
+
+StreamGroupInfo* DeviceManageModel::storedStream(const QString& qsDeviceId, int iStreamId)
+{
+    DeviceGroupInfo* pGroup = storedGroup(qsDeviceId);
+    if (!pGroup) {
+        return nullptr;
+    }
+    const auto it = std::find_if(pGroup->StreamGroups.begin(), pGroup->StreamGroups.end(),
+                                 [iStreamId](const StreamGroupInfo& stream) {
+                                     return stream.Used && stream.StreamID == iStreamId;
+                                 });
+    return it == pGroup->StreamGroups.end() ? nullptr : &*it;
 }
 
 bool DeviceManageModel::isEditableTask() const
@@ -147,8 +245,7 @@ bool DeviceManageModel::appendDeviceGroupRow(const DeviceGroupInfo& group)
     } else {
         row << readOnlyItem() << readOnlyItem();
     }
-    row << zoneItem(bEditable, tools::ZonePixmap1Role,
-                    QStringLiteral(":images/ButtonIcon/Add_White.png"), tr("Add"));
+    row << zoneItem(bEditable, tools::ZonePixmap1Role, m_addPixmap, tr("Add"));
     appendRow(row);
 
     const QStringList qsResolutions = bIpc ? ipcResolutionList() : dvrResolutionList();
@@ -197,12 +294,11 @@ QList<QStandardItem*> DeviceManageModel::buildStreamGroupRow(const StreamGroupIn
 
     QList<QStandardItem*> row;
     row << pIdItem << readOnlyItem() << numberItem(stream.StreamNum, tools::IntRange1To384000Role)
-        << choiceItem(resolutionText(stream.Resolution), qsResolutions, bEditable)
+        << choiceItem(streamFieldText(stream, ColResolution), qsResolutions, bEditable)
         << choiceItem(stream.FrameRate, frameRateList(m_iVideoStandard), bEditable)
         << numberItem(stream.Bitrate, tools::IntRange32To16384AltRole) << readOnlyItem()
         << readOnlyItem()
-        << zoneItem(bEditable, tools::ZonePixmap2Role,
-                    QStringLiteral(":images/ButtonIcon/Delete_White.png"), tr("Delete"));
+        << zoneItem(bEditable, tools::ZonePixmap2Role, m_deletePixmap, tr("Delete"));
     return row;
 }
 
@@ -216,24 +312,25 @@ void DeviceManageModel::slotItemChanged(QStandardItem* pItem)
     if (!pItem) {
         return;
     }
-    bool bWritten = false;
     QString qsRestore;
-    {
-        TaskXmlStore store(kTaskFile);
-        bWritten = pItem->parent() ? writeStreamGroupCell(store, pItem, qsRestore)
-                                   : writeDeviceGroupCell(store, pItem, qsRestore);
-    }
+    QString qsError;
+    const bool bWritten = pItem->parent() ? writeStreamGroupCell(pItem, qsRestore, qsError)
+                                          : writeDeviceGroupCell(pItem, qsRestore, qsError);
     if (bWritten) {
         emit signalUpdate();
-    } else if (!qsRestore.isNull()) {
-        // Handled again by this slot with the stored value once the store
-        // above has been written back.
+        return;
+    }
+    if (!qsRestore.isNull()) {
+        // Handled again by this slot: the stored value passes and asks nothing.
         pItem->setText(qsRestore);
+    }
+    if (!qsError.isEmpty()) {
+        emit signalSaveFailed(qsError);
     }
 }
 
-bool DeviceManageModel::writeDeviceGroupCell(TaskXmlStore& store, QStandardItem* pItem,
-                                             QString& qsRestore)
+bool DeviceManageModel::writeDeviceGroupCell(QStandardItem* pItem, QString& qsRestore,
+                                             QString& qsError)
 {
     const int iColumn = pItem->column();
     if (iColumn != ColDeviceCount && iColumn != ColMainStream && iColumn != ColSubStream) {
@@ -244,82 +341,73 @@ bool DeviceManageModel::writeDeviceGroupCell(TaskXmlStore& store, QStandardItem*
         return false;
     }
     const QString qsDeviceId = pIdItem->text();
-    const QString qsText = pItem->text();
+    DeviceGroupInfo* pStored = storedGroup(qsDeviceId);
+    const QString qsStored = pStored ? QString::number(*deviceField(*pStored, iColumn)) : QString();
     const int iRangeColumn = iColumn == ColSubStream ? int(ColMainStream) : iColumn;
-
-    if (!checkRange(qsText, iRangeColumn)) {
-        DeviceGroupInfo stored;
-        if (store.getDeviceGroupCounts(m_qsTaskName, qsDeviceId, stored)) {
-            const int iStored = iColumn == ColDeviceCount  ? stored.DeviceNum
-                                : iColumn == ColMainStream ? stored.MainStream
-                                                           : stored.SubStream;
-            qsRestore = QString::number(iStored);
-        }
+    if (!checkRange(pItem->text(), iRangeColumn)) {
+        qsRestore = qsStored;
         return false;
     }
 
-    const int iValue = toInteger(qsText);
-    if (iColumn == ColDeviceCount) {
-        store.setDeviceNum(m_qsTaskName, qsDeviceId, iValue);
-    } else if (iColumn == ColMainStream) {
-        store.setMainStream(m_qsTaskName, qsDeviceId, iValue);
-    } else {
-        store.setSubStream(m_qsTaskName, qsDeviceId, iValue);
+    const int iValue = toInteger(pItem->text());
+    if (pStored && *deviceField(*pStored, iColumn) == iValue) {
+        return true; // nothing to write: the stored value, or one set back
+    }
+    TaskXmlStore store(kTaskFile);
+    const bool bStored =
+        iColumn == ColDeviceCount  ? store.setDeviceNum(m_qsTaskName, qsDeviceId, iValue, &qsError)
+        : iColumn == ColMainStream ? store.setMainStream(m_qsTaskName, qsDeviceId, iValue, &qsError)
+                                   : store.setSubStream(m_qsTaskName, qsDeviceId, iValue, &qsError);
+    if (!qsError.isEmpty()) {
+        qsRestore = qsStored;
+        return false;
+    }
+    if (bStored) {
+        // Every group of that identifier, as the store writes them.
+        for (DeviceGroupInfo& group : m_storedGroups) {
+            if (group.DeviceId == qsDeviceId) {
+                *deviceField(group, iColumn) = iValue;
+            }
+        }
     }
     return true;
 }
 
-bool DeviceManageModel::writeStreamGroupCell(TaskXmlStore& store, QStandardItem* pItem,
-                                             QString& qsRestore)
+bool DeviceManageModel::writeStreamGroupCell(QStandardItem* pItem, QString& qsRestore,
+                                             QString& qsError)
 {
     QStandardItem* pGroupItem = pItem->parent();
     const int iRow = pItem->row();
-    if (!pGroupItem->child(iRow, ColStreamCount)) {
-        return false;
-    }
+    const int iColumn = pItem->column();
     const QStandardItem* pIdItem = pGroupItem->child(iRow, ColDeviceType);
-    if (!pIdItem) {
+    if (!pGroupItem->child(iRow, ColStreamCount) || !pIdItem || streamFieldOf(iColumn) < 0) {
         return false;
     }
     const QString qsDeviceId = pGroupItem->text();
     StreamGroupInfo stream;
     stream.Used = true;
     stream.StreamID = pIdItem->data(kRoleStreamId).toInt();
+    StreamGroupInfo* pStored = storedStream(qsDeviceId, stream.StreamID);
+    const QString qsStored = pStored ? streamFieldText(*pStored, iColumn) : QString();
 
     const QString qsText = pItem->text();
-    const int iColumn = pItem->column();
-    int iField = -1;
-    switch (iColumn) {
-    case ColStreamCount:
-    case ColBitrate:
-        if (!checkRange(qsText, iColumn)) {
-            StreamGroupInfo stored = stream;
-            if (store.getStreamGroupValues(m_qsTaskName, qsDeviceId, stored)) {
-                qsRestore =
-                    QString::number(iColumn == ColStreamCount ? stored.StreamNum : stored.Bitrate);
-            }
-            return false;
-        }
-        if (iColumn == ColStreamCount) {
-            stream.StreamNum = toInteger(qsText);
-            iField = kFieldStreamNum;
-        } else {
-            stream.Bitrate = toInteger(qsText);
-            iField = kFieldBitrate;
-        }
-        break;
-    case ColResolution:
-        stream.Resolution = resolutionCode(qsText);
-        iField = kFieldResolution;
-        break;
-    case ColFrameRate:
-        stream.FrameRate = qsText;
-        iField = kFieldFrameRate;
-        break;
-    default:
+    if ((iColumn == ColStreamCount || iColumn == ColBitrate) && !checkRange(qsText, iColumn)) {
+        qsRestore = qsStored;
         return false;
     }
-    store.setStreamGroupField(m_qsTaskName, qsDeviceId, iField, stream);
+    setStreamField(stream, iColumn, qsText);
+    if (pStored && streamFieldText(stream, iColumn) == qsStored) {
+        return true; // nothing to write: the stored value, or one set back
+    }
+    const bool bStored = TaskXmlStore(kTaskFile).setStreamGroupField(
+        m_qsTaskName, qsDeviceId, streamFieldOf(iColumn), stream, &qsError);
+    if (!qsError.isEmpty()) {
+        qsRestore = qsStored;
+        return false;
+    }
+    if (bStored && pStored) {
+        setStreamField(*pStored, iColumn, qsText);
+    }
     return true;
 }
 
@@ -359,46 +447,91 @@ bool DeviceManageModel::checkRange(const QString& qsText, int iColumn)
     return false;
 }
 
-bool DeviceManageModel::storeNewDeviceGroup(const QString& qsTaskName, DeviceGroupInfo& group)
+bool DeviceManageModel::storeNewDeviceGroup(const QString& qsTaskName, DeviceGroupInfo& group,
+                                            QString* pError)
+{
+    assignIdentifiers(group);
+    if (!TaskXmlStore(kTaskFile).addDeviceGroup(qsTaskName, group, pError)) {
+        return false;
+    }
+    if (qsTaskName == m_qsTaskName) {
+        m_storedGroups.push_back(asStored(group));
+    }
+    return true;
+}
+
+// The next free DeviceId of the group's kind, and the next stream identifier
+// for its first slot.
+void DeviceManageModel::assignIdentifiers(DeviceGroupInfo& group)
 {
     const int iKind = kindOfType(group.Type);
     const QString& qsPrefix = iKind == kKindIpc ? kIpcPrefix : kDvrPrefix;
     group.DeviceId = qsPrefix + QString::number(nextDeviceNumber(iKind));
     group.slot(0).StreamID = nextStreamId(iKind);
-    TaskXmlStore store(kTaskFile);
-    return store.addDeviceGroup(qsTaskName, group);
 }
 
-bool DeviceManageModel::removeDeviceGroup(const QString& qsTaskName, const QString& qsDeviceId)
+bool DeviceManageModel::removeDeviceGroup(const QString& qsTaskName, const QString& qsDeviceId,
+                                          QString* pError)
 {
-    bool bRemoved = false;
-    {
-        TaskXmlStore store(kTaskFile);
-        bRemoved = store.deleteDeviceGroup(qsTaskName, qsDeviceId);
+    if (!TaskXmlStore(kTaskFile).deleteDeviceGroup(qsTaskName, qsDeviceId, pError)) {
+        return false;
     }
-    if (bRemoved && qsDeviceId.size() > 3) {
+    const auto it = std::find_if(
+        m_storedGroups.begin(), m_storedGroups.end(),
+        [&qsDeviceId](const DeviceGroupInfo& group) { return group.DeviceId == qsDeviceId; });
+    if (qsTaskName == m_qsTaskName && it != m_storedGroups.end()) {
+        m_storedGroups.erase(it);
+    }
+    if (qsDeviceId.size() > 3) {
         releaseDeviceNumber(kindOfDeviceId(qsDeviceId), toInteger(qsDeviceId.mid(3)));
     }
-    return bRemoved;
+    return true;
 }
 
 bool DeviceManageModel::storeNewStreamGroup(const QString& qsTaskName, const QString& qsDeviceId,
-                                            const StreamGroupInfo& stream)
+                                            const StreamGroupInfo& stream, QString* pError)
 {
-    TaskXmlStore store(kTaskFile);
-    return store.appendStreamGroup(qsTaskName, qsDeviceId, stream);
+    if (!TaskXmlStore(kTaskFile).appendStreamGroup(qsTaskName, qsDeviceId, stream, pError)) {
+        return false;
+    }
+    DeviceGroupInfo* pGroup = qsTaskName == m_qsTaskName ? storedGroup(qsDeviceId) : nullptr;
+    // Past the last slot the file holds more than a device group shows.
+    if (pGroup && stream.Used && usedSlots(*pGroup) < DeviceGroupInfo::kMaxStreamGroups) {
+        pGroup->slot(usedSlots(*pGroup)) = stream;
+    }
+    return true;
 }
 
 bool DeviceManageModel::removeStreamGroup(const QString& qsTaskName, const QString& qsDeviceId,
-                                          int iStreamId)
+                                          int iStreamId, QString* pError)
 {
-    TaskXmlStore store(kTaskFile);
-    return store.deleteStreamGroup(qsTaskName, qsDeviceId, iStreamId);
+    if (!TaskXmlStore(kTaskFile).deleteStreamGroup(qsTaskName, qsDeviceId, iStreamId, pError)) {
+        return false;
+    }
+    DeviceGroupInfo* pGroup = qsTaskName == m_qsTaskName ? storedGroup(qsDeviceId) : nullptr;
+    if (!pGroup) {
+        return true;
+    }
+    if (usedSlots(*pGroup) == DeviceGroupInfo::kMaxStreamGroups) {
+        // A stream group the file holds past the last slot moves up into it.
+        readStoredGroups();
+        return true;
+    }
+    std::vector<StreamGroupInfo>& vSlots = pGroup->StreamGroups;
+    const auto it =
+        std::find_if(vSlots.begin(), vSlots.end(), [iStreamId](const StreamGroupInfo& s) {
+            return s.Used && s.StreamID == iStreamId;
+        });
+    if (it != vSlots.end()) {
+        vSlots.erase(it);
+    }
+    return true;
 }
 
-bool DeviceManageModel::addTemplateDevices(const TaskInfo& task)
+bool DeviceManageModel::addTemplateDevices(const TaskInfo& task, QString* pError)
 {
     m_qsTaskName = task.Name;
+    m_storedGroups.clear();
     if (task.Type != 2 && task.Type != 3) {
         return true;
     }
@@ -416,9 +549,6 @@ bool DeviceManageModel::addTemplateDevices(const TaskInfo& task)
     ipcStreams.Resolution = bHighDefinition ? 2 : 8;
     ipcStreams.FrameRate = qsFrameRate;
     ipcStreams.Bitrate = bHighDefinition ? 6144 : 1536;
-    if (!storeNewDeviceGroup(task.Name, ipc)) {
-        return false;
-    }
 
     DeviceGroupInfo dvr;
     dvr.DeviceNum = task.DVRNum;
@@ -431,19 +561,25 @@ bool DeviceManageModel::addTemplateDevices(const TaskInfo& task)
     dvrStreams.Resolution = 8;
     dvrStreams.FrameRate = qsFrameRate;
     dvrStreams.Bitrate = 1792;
-    return storeNewDeviceGroup(task.Name, dvr);
+
+    assignIdentifiers(ipc);
+    assignIdentifiers(dvr);
+    const std::vector<DeviceGroupInfo> vTemplates = {ipc, dvr};
+    if (!TaskXmlStore(kTaskFile).addDeviceGroups(task.Name, vTemplates, pError)) {
+        return false;
+    }
+    m_storedGroups = vTemplates;
+    return true;
 }
 
-double DeviceManageModel::totalBitrate(const QString& qsTaskName) const
+double DeviceManageModel::totalBitrate() const
 {
-    return DeviceGroupTotals::totalBitrate(storedDeviceGroups(qsTaskName));
+    return DeviceGroupTotals::totalBitrate(m_storedGroups);
 }
 
-void DeviceManageModel::collectNvrBandWidth(const QString& qsTaskName,
-                                            std::vector<NvrBandWidth>& vsBandWidth) const
+void DeviceManageModel::collectNvrBandWidth(std::vector<NvrBandWidth>& vsBandWidth) const
 {
-    const std::vector<NvrBandWidth> vsGroups =
-        DeviceGroupTotals::nvrBandWidths(storedDeviceGroups(qsTaskName));
+    const std::vector<NvrBandWidth> vsGroups = DeviceGroupTotals::nvrBandWidths(m_storedGroups);
     vsBandWidth.insert(vsBandWidth.end(), vsGroups.begin(), vsGroups.end());
 }
 
@@ -488,7 +624,7 @@ void DeviceManageModel::rebuildUsedNumbers()
         return;
     }
     UsedNumbers used;
-    for (const DeviceGroupInfo& group : storedDeviceGroups(m_qsTaskName)) {
+    for (const DeviceGroupInfo& group : m_storedGroups) {
         const int iKind = kindOfType(group.Type);
         const int iNumber = toInteger(group.DeviceId.mid(3));
         if (iNumber > 0) {
@@ -505,6 +641,8 @@ void DeviceManageModel::rebuildUsedNumbers()
 
 void DeviceManageModel::forgetTask(const QString& qsTaskName)
 {
+    m_qsTaskName = qsTaskName;
+    m_storedGroups.clear();
     m_usedNumbers.remove(qsTaskName);
 }
 

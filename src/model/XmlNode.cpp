@@ -77,6 +77,20 @@ bool readDocument(QIODevice& device, QDomDocument& document)
     return !reader.hasError() && !document.documentElement().isNull();
 }
 
+bool writeAll(QIODevice& device, const QByteArray& content)
+{
+    qint64 iWritten = 0;
+    while (iWritten < content.size()) {
+        const qint64 iChunk =
+            device.write(content.constData() + iWritten, content.size() - iWritten);
+        if (iChunk <= 0) {
+            return false;
+        }
+        iWritten += iChunk;
+    }
+    return true;
+}
+
 } // namespace
 
 XmlNode::XmlNode(const QDomDocument& document, const QDomElement& element)
@@ -99,20 +113,20 @@ bool XmlNode::load(const QString& fileName)
     return true;
 }
 
-bool XmlNode::save(const QString& fileName) const
+bool XmlNode::save(const QString& fileName, QString* pError) const
 {
     const QByteArray content = Gb2312XmlWriter::serialize(m_document);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    // Unbuffered, so that a write cut short (disk full, size limit) is
+    // followed by one that fails with the reason.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, content) &&
+        file.commit()) {
+        return true;
     }
-    // A short write (disk full, size limit) can go unreported by write()
-    // and flush(); the size of what reached the file tells for sure.
-    if (file.write(content) != content.size() || !file.flush() || file.size() != content.size()) {
-        file.cancelWriting();
-        return false;
+    if (pError) {
+        *pError = file.errorString();
     }
-    return file.commit();
+    return false;
 }
 
 bool XmlNode::createDocument(const QString& rootName)
@@ -189,6 +203,20 @@ void XmlNode::removeChildElementAt(int iIndex)
     const XmlNode child = childElementAt(iIndex);
     if (!child.isNull()) {
         m_element.removeChild(child.m_element);
+    }
+}
+
+void XmlNode::removeEmptyTexts()
+{
+    QDomNode child = m_element.firstChild();
+    while (!child.isNull()) {
+        const QDomNode next = child.nextSibling();
+        if (child.isText() && child.nodeValue().isEmpty()) {
+            m_element.removeChild(child);
+        } else if (child.isElement()) {
+            XmlNode(m_document, child.toElement()).removeEmptyTexts();
+        }
+        child = next;
     }
 }
 

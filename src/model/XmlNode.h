@@ -18,9 +18,10 @@ public:
     bool load(const QString& fileName);
     // Whether the last load() produced a well-formed document.
     bool parsed() const { return m_bParsed; }
-    // Writes the whole document, GB2312-encoded, replacing the file only once
-    // the new content is complete (a failed write leaves the old file).
-    bool save(const QString& fileName) const;
+    // Writes the whole document, GB2312-encoded, in one write, replacing the
+    // file only once the new content is complete: a failed write leaves the
+    // old file, and *pError (when given) says why in the system's words.
+    bool save(const QString& fileName, QString* pError = nullptr) const;
     // Starts an empty document: the GB2312 declaration and a root element.
     bool createDocument(const QString& rootName);
 
@@ -35,6 +36,10 @@ public:
 
     XmlNode appendElement(const QString& qsTag);
     void removeChildElementAt(int iIndex);
+
+    // Removes the empty text nodes of this element and of everything below
+    // it, as a parse of the written document would not make them.
+    void removeEmptyTexts();
 
     bool setText(const QString& qsValue);
     bool setText(int iValue);

@@ -155,7 +155,7 @@ void NewTaskWidget::onClickOK()
 }
 
 // The reserved name, an empty name and the name of another stored task are
-// refused. Keeping a task's own name stores its new remark at once.
+// refused; a task may keep its own name.
 bool NewTaskWidget::checkName(const QString& qsName)
 {
     QLineEdit* pField = m_pUi->editTaskName;
@@ -167,12 +167,10 @@ bool NewTaskWidget::checkName(const QString& qsName)
         pointAt(pField, tr("The task name is invalid"));
         return false;
     }
-    TaskXmlStore store(TaskManageModel::taskFileName());
     if (qsName == m_qsOldName) {
-        store.setTaskRemark(qsName, m_pUi->editRemark->toPlainText());
         return true;
     }
-    if (store.taskExists(qsName)) {
+    if (TaskXmlStore(TaskManageModel::taskFileName()).taskExists(qsName)) {
         pointAt(pField, qsName == TaskManageModel::exampleTaskName()
                             ? tr("Reserved task name can not be added.")
                             : tr("Task name already exists."));

@@ -2,7 +2,10 @@
 
 #include "controls/CItemDataRole.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
+#include <QSet>
 
 #include <vector>
 
@@ -48,6 +51,11 @@ TaskXmlStore::FileState TaskManageModel::taskFileState()
     return TaskXmlStore::checkFile(taskFileName());
 }
 
+void TaskManageModel::removeStaleTemporaryFiles()
+{
+    TaskXmlStore::removeStaleTemporaryFiles(taskFileName());
+}
+
 void TaskManageModel::clickTask(const QModelIndex& qIndex)
 {
     if (qIndex.isValid()) {
@@ -70,14 +78,34 @@ void TaskManageModel::showTaskAt(int iRow)
     }
 }
 
-bool TaskManageModel::loadTaskRows()
+bool TaskManageModel::loadTaskRows(QString* pNotice)
 {
+    TaskXmlStore store(taskFileName());
+    QStringList qsRenamed;
+    QString qsError;
+    const bool bUnique = store.makeTaskNamesUnique(qsRenamed, &qsError);
     std::vector<TaskInfo> vTasks;
-    TaskXmlStore(taskFileName()).getAllTasks(vTasks);
+    store.getAllTasks(vTasks);
+    QSet<QString> names;
     for (const TaskInfo& task : vTasks) {
+        // Operations find a task by its name: a second task of one name
+        // could not be chosen without touching the first.
+        if (names.contains(task.Name)) {
+            continue;
+        }
+        names.insert(task.Name);
         if (appendTaskRow(task) && rowCount() == 1) {
             emit signalShowDevice(task.Name);
         }
+    }
+    if (pNotice && !bUnique) {
+        *pNotice = qsError + QLatin1Char('\n') +
+                   tr("Tasks that have the name of an earlier task are not shown.");
+    } else if (pNotice && !qsRenamed.isEmpty()) {
+        *pNotice = tr("Tasks in the task file %1 had the name of an earlier task and were "
+                      "renamed: %2.")
+                       .arg(QDir::toNativeSeparators(QFileInfo(taskFileName()).absoluteFilePath()),
+                            qsRenamed.join(QStringLiteral(", ")));
     }
     return true;
 }
@@ -92,18 +120,18 @@ bool TaskManageModel::appendTaskRow(const TaskInfo& task)
     return true;
 }
 
-bool TaskManageModel::insertNewTask(const TaskInfo& task)
+bool TaskManageModel::insertNewTask(const TaskInfo& task, QString* pError)
 {
-    if (task.Name.isEmpty() || !TaskXmlStore(taskFileName()).addTask(task)) {
+    if (task.Name.isEmpty() || !TaskXmlStore(taskFileName()).addTask(task, pError)) {
         return false;
     }
     appendTaskItems(task, true);
     return true;
 }
 
-bool TaskManageModel::removeStoredTask(const QString& qsName)
+bool TaskManageModel::removeStoredTask(const QString& qsName, QString* pError)
 {
-    return TaskXmlStore(taskFileName()).deleteTask(qsName);
+    return TaskXmlStore(taskFileName()).deleteTask(qsName, pError);
 }
 
 bool TaskManageModel::readStoredTask(const QString& qsName, TaskInfo& task)
@@ -111,16 +139,17 @@ bool TaskManageModel::readStoredTask(const QString& qsName, TaskInfo& task)
     return TaskXmlStore(taskFileName()).getTask(qsName, task);
 }
 
-bool TaskManageModel::updateStoredTask(const QString& qsOldName, const TaskInfo& task)
+bool TaskManageModel::updateStoredTask(const QString& qsOldName, const TaskInfo& task,
+                                       QString* pError)
 {
-    return TaskXmlStore(taskFileName()).modifyTask(qsOldName, task);
+    return TaskXmlStore(taskFileName()).modifyTask(qsOldName, task, pError);
 }
 
-bool TaskManageModel::addExampleTask()
+bool TaskManageModel::addExampleTask(QString* pError)
 {
     TaskInfo example;
     example.Name = exampleTaskName();
-    return TaskXmlStore(taskFileName()).addTask(example);
+    return TaskXmlStore(taskFileName()).addTask(example, pError);
 }
 
 QString TaskManageModel::storedNameAt(int iRow) const

@@ -22,15 +22,22 @@ public:
     static QString exampleTaskText();
     // Why the task file could or could not be opened; reads only.
     static TaskXmlStore::FileState taskFileState();
+    // Removes what an interrupted save of the task file left behind.
+    static void removeStaleTemporaryFiles();
 
+    // The operations that change Task.xml give false with the reason in
+    // *pError when the change did not reach the file.
     void showTaskAt(int iRow);
-    bool loadTaskRows();
+    // Tasks that share a name with an earlier one are renamed first, and
+    // *pNotice tells the user.
+    bool loadTaskRows(QString* pNotice = nullptr);
     bool appendTaskRow(const TaskInfo& task);
-    bool insertNewTask(const TaskInfo& task);
-    bool removeStoredTask(const QString& qsName);
+    bool insertNewTask(const TaskInfo& task, QString* pError = nullptr);
+    bool removeStoredTask(const QString& qsName, QString* pError = nullptr);
     bool readStoredTask(const QString& qsName, TaskInfo& task);
-    bool updateStoredTask(const QString& qsOldName, const TaskInfo& task);
-    bool addExampleTask();
+    bool updateStoredTask(const QString& qsOldName, const TaskInfo& task,
+                          QString* pError = nullptr);
+    bool addExampleTask(QString* pError = nullptr);
 
     // The stored name of a row's task (the example task's text maps back to
     // its stored name); empty for a row that does not exist.

@@ -22,7 +22,8 @@ TaskManageWidget::TaskManageWidget(QWidget* parent)
 {
     m_pUi->setupUi(this);
     m_pModel = new TaskManageModel(this);
-    ensureExampleTask();
+    TaskManageModel::removeStaleTemporaryFiles();
+    const QString qsExampleProblem = ensureExampleTask();
 
     connect(m_pUi->btnNewTask, &QPushButton::clicked, this, &TaskManageWidget::newTask);
     connect(m_pModel, &TaskManageModel::signalShowDevice, this, &TaskManageWidget::slotShowDevice);
@@ -30,7 +31,7 @@ TaskManageWidget::TaskManageWidget(QWidget* parent)
     connect(m_pUi->treeTask, &CBaseItemView::SignalClicked, this, &TaskManageWidget::clickTask);
 
     setUpView();
-    loadTasks();
+    loadTasks(qsExampleProblem);
     connect(m_pUi->treeTask->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TaskManageWidget::OnItemChanged);
 }
@@ -40,11 +41,14 @@ TaskManageWidget::~TaskManageWidget()
     delete m_pUi;
 }
 
-void TaskManageWidget::ensureExampleTask()
+// Why a first start could not store the example task, or "".
+QString TaskManageWidget::ensureExampleTask()
 {
+    QString qsError;
     if (!QFile::exists(TaskManageModel::taskFileName())) {
-        m_pModel->addExampleTask();
+        m_pModel->addExampleTask(&qsError);
     }
+    return qsError;
 }
 
 void TaskManageWidget::setUpView()
@@ -60,18 +64,21 @@ void TaskManageWidget::setUpView()
     pView->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void TaskManageWidget::loadTasks()
+void TaskManageWidget::loadTasks(const QString& qsExampleProblem)
 {
     m_pUi->labListNum->setText(QStringLiteral("0"));
-    m_pModel->loadTaskRows();
+    QString qsNotice;
+    m_pModel->loadTaskRows(&qsNotice);
     updateCount();
 
-    // A file that cannot be used is reported once the window is up: a modal
-    // box must not hold up the construction of the window.
-    const QString qsProblem = unusableTaskFileText();
-    if (!qsProblem.isEmpty()) {
+    // What the user must know about the file is reported once the window is
+    // up, in one box: a modal box must not hold up the construction of the
+    // window.
+    QStringList qsProblems{qsExampleProblem, unusableTaskFileText(), qsNotice};
+    qsProblems.removeAll(QString());
+    if (!qsProblems.isEmpty()) {
         QTimer::singleShot(
-            0, this, [this, qsProblem]() { CWarnDlg(this).ExecInfo(tr("Error"), qsProblem); });
+            0, this, [this, qsProblems]() { reportNotStored(qsProblems.join(QLatin1Char('\n'))); });
     }
 }
 
@@ -101,6 +108,21 @@ void TaskManageWidget::warn(const QString& qsText)
     CWarnDlg(this).ExecInfo(tr("Warn"), qsText);
 }
 
+void TaskManageWidget::reportNotStored(const QString& qsError)
+{
+    CWarnDlg(this).ExecInfo(tr("Error"), qsError);
+}
+
+// A refused change says so; one that did not reach the file says why.
+void TaskManageWidget::reportRefused(const QString& qsError)
+{
+    if (qsError.isEmpty()) {
+        warn(tr("Adding failed."));
+    } else {
+        reportNotStored(qsError);
+    }
+}
+
 void TaskManageWidget::newTask()
 {
     if (m_pModel->rowCount() >= kMaxTaskCount) {
@@ -115,8 +137,9 @@ void TaskManageWidget::newTask()
         }
         dialog.GetTaskInfo(task);
     }
-    if (!m_pModel->insertNewTask(task)) {
-        warn(tr("Adding failed."));
+    QString qsError;
+    if (!m_pModel->insertNewTask(task, &qsError)) {
+        reportRefused(qsError);
         return;
     }
     emit signalAddDefTask(task);
@@ -153,7 +176,11 @@ void TaskManageWidget::clickTask(const QModelIndex& qmIndex, tools::CItemDataRol
 
 bool TaskManageWidget::deleteTaskAt(int iRow, const QString& qsName)
 {
-    if (!m_pModel->removeStoredTask(qsName)) {
+    QString qsError;
+    if (!m_pModel->removeStoredTask(qsName, &qsError)) {
+        if (!qsError.isEmpty()) {
+            reportNotStored(qsError);
+        }
         return false;
     }
     m_pModel->removeRow(iRow);
@@ -185,8 +212,9 @@ bool TaskManageWidget::editTaskAt(int iRow, const QString& qsName)
         }
         dialog.GetTaskInfo(edited);
     }
-    if (!m_pModel->updateStoredTask(qsName, edited)) {
-        warn(tr("Adding failed."));
+    QString qsError;
+    if (!m_pModel->updateStoredTask(qsName, edited, &qsError)) {
+        reportRefused(qsError);
         return false;
     }
     m_pModel->setRowTask(iRow, edited);

@@ -36,14 +36,16 @@ public Q_SLOTS:
     void OnItemChanged(const QModelIndex& current, const QModelIndex& previous);
 
 private:
-    void ensureExampleTask();
+    QString ensureExampleTask();
     void setUpView();
-    void loadTasks();
+    void loadTasks(const QString& qsExampleProblem);
     QString unusableTaskFileText() const;
     void updateCount();
     bool deleteTaskAt(int iRow, const QString& qsName);
     bool editTaskAt(int iRow, const QString& qsName);
     void warn(const QString& qsText);
+    void reportNotStored(const QString& qsError);
+    void reportRefused(const QString& qsError);
 
     Ui::TaskManage* m_pUi;
     TaskManageModel* m_pModel;

@@ -1,4 +1,5 @@
 #include "DialogDriving.h"
+#include "FileSizeLimit.h"
 #include "ModalAnswer.h"
 #include "TaskFile.h"
 #include "WarnDlgContent.h"
@@ -21,6 +22,27 @@ namespace {
 
 const QString kTask = QStringLiteral("Site");
 const QString kExampleTask = QStringLiteral("Example Task");
+
+QByteArray fileBytes()
+{
+    QFile file(QStringLiteral("Task.xml"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every text of the tree, row by row.
+QStringList treeTexts(const QStandardItemModel* pModel, const QModelIndex& parent = QModelIndex())
+{
+    QStringList texts;
+    for (int iRow = 0; iRow < pModel->rowCount(parent); ++iRow) {
+        QStringList row;
+        for (int iColumn = 0; iColumn < 8; ++iColumn) {
+            row << pModel->index(iRow, iColumn, parent).data().toString();
+        }
+        texts << row.join(QLatin1Char('|'));
+        texts << treeTexts(pModel, pModel->index(iRow, 0, parent));
+    }
+    return texts;
+}
 
 int usedStreamGroups(const DeviceGroupInfo& group)
 {
@@ -54,6 +76,8 @@ private slots:
     void deletedTaskEmptiesTheTree();
     void videoStandardAppliesToLaterRows();
     void noTaskDisablesAdding();
+    void changesNotStoredAreReported_data();
+    void changesNotStoredAreReported();
 
 private:
     QPushButton* button(const char* pName) const
@@ -353,6 +377,74 @@ void tst_DeviceListWidget::noTaskDisablesAdding()
     m_pWidget->slotNoTask();
     QVERIFY(!button("btnAddDevice")->isEnabled());
     QCOMPARE(m_totals.size(), 1);
+}
+
+void tst_DeviceListWidget::changesNotStoredAreReported_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char* pszAction :
+         {"add device", "add stream group", "delete stream group", "delete device", "device count",
+          "stream bitrate", "template devices"}) {
+        QTest::newRow(pszAction) << QString::fromLatin1(pszAction);
+    }
+}
+
+// With the disk full, each change shows one box that says why, and the tree
+// and the totals stay with what the file holds.
+void tst_DeviceListWidget::changesNotStoredAreReported()
+{
+    QFETCH(QString, action);
+    const QByteArray before = fileBytes();
+    const QStringList treeBefore = treeTexts(model());
+    const QModelIndex group = model()->index(0, 0);
+    WarnDlgContent message;
+    std::unique_ptr<ModalAnswer> pBox;
+    const auto answerBox = [&] {
+        pBox.reset(new ModalAnswer([&](QWidget* pShown) {
+            message = WarnDlgContent::of(pShown);
+            WarnDlgContent::click(pShown, "m_pCloseBtn");
+        }));
+    };
+    // The add dialogs are answered with OK first.
+    const bool bAdding = action.startsWith(QLatin1String("add"));
+    const std::unique_ptr<ModalAnswer> pDialog(bAdding ? new ModalAnswer([&](QWidget* pShown) {
+        answerBox();
+        DialogDriving::clickOk(pShown);
+    })
+                                                       : nullptr);
+    if (!bAdding) {
+        answerBox();
+    }
+    {
+        const FileSizeLimit limit;
+        if (action == QLatin1String("add device")) {
+            m_pWidget->addDevice();
+        } else if (action == QLatin1String("add stream group")) {
+            m_pWidget->clickedDevice(model()->index(0, 8), tools::ZonePixmap1Role);
+        } else if (action == QLatin1String("delete stream group")) {
+            m_pWidget->clickedDevice(model()->index(0, 8, group), tools::ZonePixmap2Role);
+        } else if (action == QLatin1String("delete device")) {
+            view()->setCurrentIndex(group);
+            m_pWidget->delDevice();
+        } else if (action == QLatin1String("device count")) {
+            model()->setData(model()->index(0, 1), QStringLiteral("7"));
+        } else if (action == QLatin1String("stream bitrate")) {
+            model()->setData(model()->index(1, 5, group), QStringLiteral("4096"));
+        } else {
+            m_pWidget->slotAddDefTask(TaskInfo{QStringLiteral("Empty"), 3, 2, 10, {}});
+        }
+    }
+    QVERIFY(pBox && pBox->answered());
+    QCOMPARE(message.qsTitle, QStringLiteral("Error"));
+    QCOMPARE(message.qsText,
+             QStringLiteral("The task file %1 could not be saved: File too large. The change was "
+                            "not stored. It was left untouched.")
+                 .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath("Task.xml"))));
+    QCOMPARE(fileBytes(), before);
+    QCOMPARE(treeTexts(model()), treeBefore);
+    for (double dTotal : qAsConst(m_totals)) {
+        QCOMPARE(dTotal, 10752.0);
+    }
 }
 
 QTEST_MAIN(tst_DeviceListWidget)

@@ -395,7 +395,7 @@ void tst_DeviceManageModel::templateDevices()
     info.DVRNum = 2;
     QVERIFY(m_pModel->addTemplateDevices(info));
     QCOMPARE(m_pModel->rowCount(), 0);
-    QCOMPARE(m_pModel->totalBitrate(qsName), total);
+    QCOMPARE(m_pModel->totalBitrate(), total);
 
     const std::vector<DeviceGroupInfo> stored = storedGroups(qsName);
     QStringList qsStored;
@@ -436,7 +436,8 @@ void tst_DeviceManageModel::totalBitrate()
     QFETCH(QString, shownTask);
     QFETCH(double, total);
     QVERIFY(write(task(kTask, deviceGroups) + task(QStringLiteral("Empty"))));
-    QCOMPARE(m_pModel->totalBitrate(shownTask), total);
+    showTask(shownTask);
+    QCOMPARE(m_pModel->totalBitrate(), total);
 }
 
 void tst_DeviceManageModel::nvrBandWidthListsIpcGroupsOnly()
@@ -445,8 +446,9 @@ void tst_DeviceManageModel::nvrBandWidthListsIpcGroupsOnly()
     QVERIFY(write(task(kTask, deviceGroup(QStringLiteral("IPC1"), 10, 2048, 512, qsStreams) +
                                   deviceGroup(QStringLiteral("DVR1"), 4, -1, -1, qsStreams) +
                                   deviceGroup(QStringLiteral("IPC2"), 3, 0, 256, qsStreams))));
+    showTask(kTask);
     std::vector<NvrBandWidth> vsBandWidth;
-    m_pModel->collectNvrBandWidth(kTask, vsBandWidth);
+    m_pModel->collectNvrBandWidth(vsBandWidth);
     QCOMPARE(vsBandWidth.size(), size_t(2));
     QCOMPARE(vsBandWidth[0].Bitrate, 2560);
     QCOMPARE(vsBandWidth[0].DeviceNum, 10);
@@ -454,7 +456,8 @@ void tst_DeviceManageModel::nvrBandWidthListsIpcGroupsOnly()
     QCOMPARE(vsBandWidth[1].DeviceNum, 3);
 
     std::vector<NvrBandWidth> vsNone;
-    m_pModel->collectNvrBandWidth(QStringLiteral("Missing"), vsNone);
+    showTask(QStringLiteral("Missing"));
+    m_pModel->collectNvrBandWidth(vsNone);
     QVERIFY(vsNone.empty());
 }
 
@@ -540,24 +543,28 @@ void tst_DeviceManageModel::cellEdit()
     QCOMPARE(summary(after.at(1)), summary(before.at(1)));
 }
 
+// Task.xml goes away while its task is shown: no change is stored or shown,
+// each says why, and no file comes back.
 void tst_DeviceManageModel::taskFileDeletedUnderneath()
 {
     QVERIFY(write(sampleTask(kTask)));
     showTask(kTask);
     QVERIFY(QFile::remove(QStringLiteral("Task.xml")));
 
-    QSignalSpy rangeSpy(m_pModel.get(), &DeviceManageModel::signalCheckRange);
+    QSignalSpy failSpy(m_pModel.get(), &DeviceManageModel::signalSaveFailed);
     QVERIFY(m_pModel->setData(m_pModel->index(0, 1), QStringLiteral("5")));
-    QVERIFY(m_pModel->setData(m_pModel->index(0, 1), QStringLiteral("0")));
-    QCOMPARE(rangeSpy.count(), 1);
-    QVERIFY(m_pModel->setData(m_pModel->item(0, 0)->child(0, 5)->index(), QStringLiteral("1")));
+    QCOMPARE(m_pModel->index(0, 1).data().toString(), QStringLiteral("10"));
+    QCOMPARE(failSpy.count(), 1);
+    const QString qsPath = QDir::toNativeSeparators(QDir::current().absoluteFilePath("Task.xml"));
+    QCOMPARE(
+        failSpy.at(0).at(0).toString(),
+        QStringLiteral("The task file %1 does not exist. The change was not stored.").arg(qsPath));
+    QCOMPARE(m_pModel->totalBitrate(), 10752.0);
 
-    QCOMPARE(m_pModel->totalBitrate(kTask), 0.0);
-    std::vector<NvrBandWidth> vsBandWidth;
-    m_pModel->collectNvrBandWidth(kTask, vsBandWidth);
-    QVERIFY(vsBandWidth.empty());
+    QString qsError;
     DeviceGroupInfo group = newGroup(0);
-    QVERIFY(!m_pModel->storeNewDeviceGroup(kTask, group));
+    QVERIFY(!m_pModel->storeNewDeviceGroup(kTask, group, &qsError));
+    QCOMPARE(qsError, failSpy.at(0).at(0).toString());
     QVERIFY(!m_pModel->removeDeviceGroup(kTask, QStringLiteral("IPC1")));
     showTask(kTask);
     QCOMPARE(m_pModel->rowCount(), 0);

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "ModalAnswer.h"
 #include "TaskTestSupport.h"
 #include "WarnDlgContent.h"
@@ -16,7 +17,12 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
+
+const QString kTaskXml = QStringLiteral("Task.xml");
 
 // Reads a message box and closes it with its close button.
 WarnDlgContent readAndClose(QWidget* pBox)
@@ -160,27 +166,74 @@ private Q_SLOTS:
         QCOMPARE(labListNum(), QStringLiteral("2"));
     }
 
-    void refusedAddIsReported()
+    void changesNotStoredAreReported_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("bDamaged");
+        QTest::addColumn<QString>("qsText");
+        const QString qsFull =
+            QStringLiteral("The task file %1 could not be saved: File too large. "
+                           "The change was not stored. It was left untouched.");
+        QTest::newRow("new task, disk full") << "new" << false << qsFull;
+        QTest::newRow("new task, file damaged meanwhile")
+            << "new" << true
+            << QStringLiteral("The task file %1 is damaged and cannot be read. The change was not "
+                              "stored. It was left untouched.");
+        QTest::newRow("edit, disk full") << "edit" << false << qsFull;
+        QTest::newRow("delete, disk full") << "delete" << false << qsFull;
+    }
+
+    // The list keeps showing what the file holds, and one box says why.
+    void changesNotStoredAreReported()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, bDamaged);
+        QFETCH(QString, qsText);
+        QVERIFY(storeTasks({makeTask(QStringLiteral("Example Task")),
+                            makeTask(QStringLiteral("A"), 1, 0, 0, QStringLiteral("old"))}));
         makeWidget();
-        // The file goes bad while the dialog is open: the store refuses the add.
-        const QByteArray damaged("<TaskList><Task><Name>A</Name>");
-        std::unique_ptr<ModalAnswer> pWarning;
-        WarnDlgContent message;
-        ModalAnswer answer([&](QWidget* pDialog) {
-            QVERIFY(writeFile(QStringLiteral("Task.xml"), damaged));
-            pWarning =
-                std::make_unique<ModalAnswer>([&](QWidget* pBox) { message = readAndClose(pBox); });
-            fillAndConfirm(pDialog, QStringLiteral("New"));
-        });
-        clickNewTask();
-        QVERIFY(answer.answered());
-        QVERIFY(pWarning && pWarning->answered());
-        QCOMPARE(message.qsTitle, QStringLiteral("Warn"));
-        QCOMPARE(message.qsText, QStringLiteral("Adding failed."));
-        QCOMPARE(model()->rowCount(), 1);
+        const QByteArray before =
+            bDamaged ? QByteArray("<TaskList><Task><Name>A</Name>") : fileBytes(kTaskXml);
+        if (bDamaged) {
+            QVERIFY(writeFile(kTaskXml, before));
+        }
+        m_lstSignals.clear();
+        QStringList lstMessages;
+        std::unique_ptr<ModalAnswer> pBox;
+        const auto answerBox = [&] {
+            pBox = std::make_unique<ModalAnswer>([&](QWidget* pShown) {
+                const WarnDlgContent message = readAndClose(pShown);
+                lstMessages << message.qsTitle << message.qsText;
+            });
+        };
+        // The dialog's OK, or the delete zone, meets the full disk.
+        std::unique_ptr<ModalAnswer> pDialog;
+        if (action == QLatin1String("delete")) {
+            answerBox();
+        } else {
+            pDialog = std::make_unique<ModalAnswer>([&](QWidget* pShown) {
+                answerBox();
+                fillAndConfirm(pShown, QStringLiteral("New"), 0, QStringLiteral("new"));
+            });
+        }
+        {
+            const FileSizeLimit limit;
+            if (action == QLatin1String("new")) {
+                clickNewTask();
+            } else {
+                clickZone(1, action == QLatin1String("edit") ? tools::ZonePixmap2Role
+                                                             : tools::ZonePixmap1Role);
+            }
+        }
+        QVERIFY(pBox && pBox->answered());
+        const QString qsPath = QDir::toNativeSeparators(QDir::current().absoluteFilePath(kTaskXml));
+        QCOMPARE(lstMessages, (QStringList{QStringLiteral("Error"), qsText.arg(qsPath)}));
+        QCOMPARE(fileBytes(kTaskXml), before);
+        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(model()->index(1, 0).data().toString(), QStringLiteral("A"));
+        QCOMPARE(model()->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("old"));
         QVERIFY(m_vAddedDefTasks.empty());
-        QCOMPARE(fileBytes(QStringLiteral("Task.xml")), damaged);
+        QVERIFY(!m_lstSignals.join(QLatin1Char(' ')).contains(QStringLiteral("del:")));
     }
 
     void edit_data()
@@ -329,44 +382,132 @@ private Q_SLOTS:
         QCOMPARE(m_pView->selectionModel()->selectedRows(), QModelIndexList{model()->index(0, 0)});
     }
 
-    void badFileIsReportedAndLeftAlone_data()
+    void startUpReportsWhatTheFileLacks_data()
     {
-        QTest::addColumn<QByteArray>("damaged");
-        QTest::addColumn<QString>("qsReason");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("qsText"); // %1: the file's path
+        const QString qsFull =
+            QStringLiteral("The task file %1 could not be saved: File too large. "
+                           "The change was not stored.");
         QTest::newRow("damaged")
-            << QByteArray("<?xml version=\"1.0\"?>\n<TaskList><Task><Name>A</Name></Tas")
-            << QStringLiteral("left untouched");
+            << "damaged" << QStringList()
+            << "The task file %1 is damaged and cannot be read. It was left untouched.";
         // A folder of that name exists but cannot be read as a file.
-        QTest::newRow("unreadable") << QByteArray() << QStringLiteral("cannot be opened");
+        QTest::newRow("unreadable") << "folder" << QStringList()
+                                    << "The task file %1 cannot be opened. It was left untouched.";
+        QTest::newRow("example task not storable") << "full" << QStringList() << qsFull;
+        QTest::newRow("shared names")
+            << "shared" << QStringList{"A", "A (2)", "B"}
+            << "Tasks in the task file %1 had the name of an earlier task and were renamed: A (2).";
+        QTest::newRow("shared names not storable")
+            << "shared full" << QStringList{"A", "B"}
+            << qsFull + " It was left untouched.\n"
+                        "Tasks that have the name of an earlier task are not shown.";
     }
 
-    void badFileIsReportedAndLeftAlone()
+    // One box, once the window is up; every row shown can be chosen and
+    // changed without touching another task.
+    void startUpReportsWhatTheFileLacks()
     {
-        QFETCH(QByteArray, damaged);
-        QFETCH(QString, qsReason);
-        const QString qsFile = QStringLiteral("Task.xml");
-        QVERIFY(damaged.isEmpty() ? QDir::current().mkdir(qsFile) : writeFile(qsFile, damaged));
+        QFETCH(QString, setup);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, qsText);
+        const QByteArray damaged("<?xml version=\"1.0\"?>\n<TaskList><Task><Name>A</Name></Tas");
+        const QByteArray shared("<TaskList><Task><Name>A</Name><Remark>first</Remark></Task>"
+                                "<Task><Name>A</Name><Remark>second</Remark></Task>"
+                                "<Task><Name>B</Name></Task></TaskList>");
+        if (setup == QLatin1String("folder")) {
+            QVERIFY(QDir::current().mkdir(kTaskXml));
+        } else if (setup != QLatin1String("full")) {
+            QVERIFY(writeFile(kTaskXml, setup == QLatin1String("damaged") ? damaged : shared));
+        }
+        const QByteArray before = fileBytes(kTaskXml);
         WarnDlgContent message;
         ModalAnswer report([&](QWidget* pBox) { message = readAndClose(pBox); });
-        buildWidget();
+        {
+            const std::unique_ptr<FileSizeLimit> pLimit(
+                setup.endsWith(QLatin1String("full")) ? new FileSizeLimit : nullptr);
+            buildWidget();
+        }
         // Construction does not wait for the message box.
         QVERIFY(!report.answered());
         showWidget();
         QTRY_VERIFY(report.answered());
         QCOMPARE(message.qsTitle, QStringLiteral("Error"));
-        QVERIFY2(message.qsText.contains(qsFile), qPrintable(message.qsText));
-        QVERIFY2(message.qsText.contains(qsReason), qPrintable(message.qsText));
+        QCOMPARE(message.qsText,
+                 qsText.arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(kTaskXml))));
 
         ModalAnswer second([](QWidget* pBox) { readAndClose(pBox); }, 300);
         QTest::qWait(400);
         QVERIFY(!second.answered());
-        QCOMPARE(model()->rowCount(), 0);
-        QCOMPARE(labListNum(), QStringLiteral("0"));
-        if (damaged.isEmpty()) {
-            QVERIFY(QFileInfo(qsFile).isDir());
-        } else {
-            QCOMPARE(fileBytes(qsFile), damaged);
+        QStringList lstRows;
+        for (int i = 0; i < model()->rowCount(); ++i) {
+            lstRows << model()->index(i, 0).data().toString();
         }
+        QCOMPARE(lstRows, rows);
+        QCOMPARE(labListNum(), QString::number(rows.size()));
+        if (setup == QLatin1String("shared")) {
+            QVERIFY(clickZone(1, tools::ZonePixmap1Role));
+            QCOMPARE(storedTasks(),
+                     (std::vector<TaskInfo>{makeTask("A", 0, 0, 0, "first"), makeTask("B", 0)}));
+        } else {
+            QCOMPARE(fileBytes(kTaskXml), before);
+        }
+    }
+
+    void startUpRemovesOnlyItsOwnStaleCopies_data()
+    {
+        QTest::addColumn<QString>("qsName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("bOtherInstance");
+        QTest::addColumn<bool>("bRemoved");
+        const QByteArray complete = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskList/>\n";
+        QTest::newRow("complete copy") << "Task.xml.Ab3xYz" << complete << false << true;
+        QTest::newRow("copy cut short") << "Task.xml.Q1w2E3" << complete.left(9) << false << true;
+        QTest::newRow("empty copy") << "Task.xml.000aaa" << QByteArray() << false << true;
+        QTest::newRow("a person's backup") << "Task.xml.backup" << complete << false << false;
+        QTest::newRow("other suffix") << "Task.xml.Ab3xY" << complete << false << false;
+        QTest::newRow("other content") << "Task.xml.Ab3xYz" << QByteArray("<a/>") << false << false;
+        QTest::newRow("another file's copy") << "Other.xml.Ab3xYz" << complete << false << false;
+        QTest::newRow("another instance at work") << "Task.xml.Ab3xYz" << complete << true << false;
+    }
+
+    // What a save killed before its rename leaves beside Task.xml.
+    void startUpRemovesOnlyItsOwnStaleCopies()
+    {
+        QFETCH(QString, qsName);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, bOtherInstance);
+        QFETCH(bool, bRemoved);
+        QVERIFY(storeTasks({makeTask(QStringLiteral("Example Task"))}));
+        int toParent[2] = {};
+        int toChild[2] = {};
+        QVERIFY(pipe(toParent) == 0 && pipe(toChild) == 0);
+        char cSignal = 0;
+        pid_t child = 0;
+        if (bOtherInstance) {
+            child = fork();
+            if (child == 0) {
+                // The other instance starts in this folder and stays until told.
+                TaskXmlStore::removeStaleTemporaryFiles(kTaskXml);
+                (void)!write(toParent[1], "x", 1);
+                (void)!read(toChild[0], &cSignal, 1);
+                _exit(0);
+            }
+            QCOMPARE(read(toParent[0], &cSignal, 1), ssize_t(1));
+        }
+        QVERIFY(writeFile(qsName, content));
+        makeWidget();
+        if (bOtherInstance) {
+            QCOMPARE(write(toChild[1], "x", 1), ssize_t(1));
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+        }
+        for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) {
+            close(fd);
+        }
+        QCOMPARE(QFile::exists(qsName), !bRemoved);
+        QCOMPARE(model()->rowCount(), 1);
     }
 
 private:
