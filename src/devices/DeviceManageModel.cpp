@@ -87,7 +87,6 @@ DeviceGroupInfo asStored(DeviceGroupInfo group)
     vSlots.erase(std::remove_if(vSlots.begin(), vSlots.end(),
                                 [](const StreamGroupInfo& stream) { return !stream.Used; }),
                  vSlots.end());
-    vSlots.resize(std::min(vSlots.size(), size_t(DeviceGroupInfo::kMaxStreamGroups)));
     return group;
 }
 

@@ -477,6 +477,7 @@ void tst_DeviceManageModel::cellEdit_data()
                              << QString::fromLatin1(pStored) << qsMessage;
     };
     row("device count 12", -1, 1, "12", "12", QString());
+    row("device count as stored", -1, 1, " 10", "10", QString());
     row("device count 0", -1, 1, "0", "10", kCountFault);
     row("device count text", -1, 1, "many", "10", kCountFault);
     row("main stream 0", -1, 6, "0", "0", QString());

@@ -221,6 +221,12 @@ QStringList contentOf(TaskXmlStore& store)
     return lines;
 }
 
+ino_t inodeOf(const QString& qsFile)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(qsFile).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
 QString taskFilePath()
 {
     return QDir::toNativeSeparators(QDir::current().absoluteFilePath(kTaskFile));
@@ -518,11 +524,11 @@ private slots:
     {
         writeFile(kTaskFile, kHandMadeFile);
         TaskInfo task;
-        QVERIFY(store().getTask(kT, task));
+        QVERIFY(store().getTask(kU, task));
         const QByteArray before = readFile(kTaskFile);
-        task.Name = kU;
+        task.Name = kT;
         task.Remark = QStringLiteral("changed");
-        QVERIFY(!store().modifyTask(kT, task));
+        QVERIFY(!store().modifyTask(kU, task));
         QCOMPARE(readFile(kTaskFile), before);
 
         TaskInfo same;
@@ -718,7 +724,7 @@ private slots:
         stream.Resolution = ResolutionQcif;
         stream.FrameRate = QStringLiteral("1/8");
         stream.Bitrate = 16384;
-        store().setStreamGroupField(kT, kIpc1, field, stream);
+        QCOMPARE(store().setStreamGroupField(kT, kIpc1, field, stream), !expected.isEmpty());
         const QByteArray written = readFile(kTaskFile);
         if (expected.isEmpty()) {
             // Nothing changed, so nothing was written: the hand-made file stands.
@@ -729,6 +735,10 @@ private slots:
         QVERIFY(written.contains("<StreamID>1</StreamID>\n<StreamNum>3</StreamNum>\n"
                                  "<Resolution>2</Resolution>\n<FrameRate>25</FrameRate>\n"
                                  "<Bitrate>1024</Bitrate>"));
+        // The same value again changes nothing, so the file is not replaced.
+        const ino_t inode = inodeOf(kTaskFile);
+        QVERIFY(store().setStreamGroupField(kT, kIpc1, field, stream));
+        QCOMPARE(inodeOf(kTaskFile), inode);
     }
 
     void getStreamGroupValuesReadsBitrateAndCount()
@@ -830,6 +840,7 @@ private slots:
         remark += QChar(0x01);
         remark += QStringLiteral("b");
         remark += QChar(0xFFFF);
+        remark += QChar(0xFFFE);
         remark += QChar(0xD800); // a lone surrogate
         remark += QStringLiteral("c");
         QVERIFY(store().addTask(makeTask(QStringLiteral("A"), remark)));
