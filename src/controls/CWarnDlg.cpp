@@ -83,6 +83,9 @@ int CWarnDlg::execForm(Form form, const QString& qsTitle, const QString& qsText)
     layout()->invalidate();
     layout()->activate();
     m_pUi->m_pBrowserTxt->setText(qsText);
+    // A text as high as the document was before changes no size and so sends
+    // no signal; it is placed all the same.
+    placeText();
     return exec();
 }
 
@@ -109,6 +112,11 @@ void CWarnDlg::fitWidthToText(const QString& qsText)
 void CWarnDlg::TextNeededSize(const QSizeF& sizeText)
 {
     Q_UNUSED(sizeText)
+    placeText();
+}
+
+void CWarnDlg::placeText()
+{
     QTextBrowser* pBrowser = m_pUi->m_pBrowserTxt;
     if (!pBrowser->parentWidget() || !pBrowser->document()) {
         return;
