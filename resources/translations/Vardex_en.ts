@@ -283,14 +283,6 @@
         <translation>Vardex</translation>
     </message>
     <message>
-        <source>Info</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Can not find Manual.</source>
-        <translation>Can not find Manual.</translation>
-    </message>
-    <message>
         <source>Confirm</source>
         <translation>Confirm</translation>
     </message>
@@ -834,6 +826,9 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+</context>
+<context>
+    <name>UserManual</name>
     <message>
         <source>Info</source>
         <translation>Info</translation>
@@ -841,6 +836,10 @@
     <message>
         <source>Can not find Manual.</source>
         <translation>Can not find Manual.</translation>
+    </message>
+    <message>
+        <source>No program could open the user manual %1.</source>
+        <translation>No program could open the user manual %1.</translation>
     </message>
 </context>
 </TS>

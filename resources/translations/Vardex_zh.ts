@@ -283,14 +283,6 @@
         <translation>Vardex</translation>
     </message>
     <message>
-        <source>Info</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Can not find Manual.</source>
-        <translation>找不到用户手册。</translation>
-    </message>
-    <message>
         <source>Confirm</source>
         <translation>确认</translation>
     </message>
@@ -834,6 +826,9 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+</context>
+<context>
+    <name>UserManual</name>
     <message>
         <source>Info</source>
         <translation>信息</translation>
@@ -841,6 +836,10 @@
     <message>
         <source>Can not find Manual.</source>
         <translation>找不到用户手册。</translation>
+    </message>
+    <message>
+        <source>No program could open the user manual %1.</source>
+        <translation>没有程序能打开用户手册 %1。</translation>
     </message>
 </context>
 </TS>
