@@ -80,10 +80,14 @@ class tst_StandAlone : public QObject
 {
     Q_OBJECT
 public:
-    explicit tst_StandAlone(CKesaApplication& app) : m_app(app) {}
+    tst_StandAlone(CKesaApplication& app, const QString& qsRuntimeDir)
+        : m_app(app), m_qsRuntimeDir(qsRuntimeDir)
+    {
+    }
 
 private:
     CKesaApplication& m_app;
+    const QString m_qsRuntimeDir;
     QTemporaryDir m_runDir;
 
 private slots:
@@ -165,13 +169,15 @@ private slots:
 
     void skinOfSetupIsApplied() { QCOMPARE(m_app.property("testSkinApplications").toInt(), 1); }
 
+    // Alone, the instance holds its lock in the user's own runtime directory,
+    // where no other user's instance meets it.
     void aloneOnALargeEnoughScreen()
     {
-        ModalAnswer answer([](QWidget* pDialog) { pDialog->hide(); }, 300);
+        ModalAnswer answer([](QWidget* pDialog) { pDialog->hide(); });
         QVERIFY(!m_app.isRunning());
         QVERIFY(m_app.checkResolution());
-        QTest::qWait(350);
         QVERIFY(!answer.answered());
+        QVERIFY(!QDir(m_qsRuntimeDir).entryList(QDir::Files).isEmpty());
     }
 
     // Runs the event loop: the window stands fixed at 1024 x 768, and closing
@@ -203,11 +209,13 @@ private slots:
 
 int main(int argc, char* argv[])
 {
+    QTemporaryDir runtimeDir;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     // A key of its own, so that no other run of the program meets this one.
     const QString qsKey =
         QStringLiteral("VEX-Vardex-tst_standalone-%1").arg(QCoreApplication::applicationPid());
     CKesaApplication app(argc, argv, qsKey);
-    tst_StandAlone test(app);
+    tst_StandAlone test(app, runtimeDir.path());
     return QTest::qExec(&test, argc, argv);
 }
 
