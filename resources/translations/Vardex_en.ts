@@ -321,6 +321,10 @@
         <source>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</source>
         <translation>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</translation>
     </message>
+    <message>
+        <source>%1: %2 channels, bandwidth up to %3Mbps</source>
+        <translation>%1: %2 channels, bandwidth up to %3Mbps</translation>
+    </message>
 </context>
 <context>
     <name>NewDevice</name>

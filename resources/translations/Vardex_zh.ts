@@ -321,6 +321,10 @@
         <source>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</source>
         <translation>IPC类型的码率大于NVR带宽</translation>
     </message>
+    <message>
+        <source>%1: %2 channels, bandwidth up to %3Mbps</source>
+        <translation>%1：%2路，带宽上限%3Mbps</translation>
+    </message>
 </context>
 <context>
     <name>NewDevice</name>
