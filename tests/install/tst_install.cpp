@@ -31,7 +31,7 @@ private slots:
               "lib/vardex/Device.Xml", "bin/vardex-host", "bin/vardex",
               "share/doc/vardex/Vardex User Manual.pdf",
               "share/doc/vardex/Vardex\u7528\u6237\u624b\u518c.pdf",
-              "share/applications/vardex.desktop"}) {
+              "share/applications/vardex.desktop", "share/applications/vardex-host.desktop"}) {
             QTest::newRow(file) << QString::fromUtf8(file);
         }
     }
@@ -39,6 +39,33 @@ private slots:
     {
         QFETCH(QString, path);
         QVERIFY2(QFileInfo::exists(m_prefix.filePath(path)), qPrintable(path));
+    }
+
+    // Each program's entry passes the desktop's own check without a remark
+    // and starts an installed command.
+    void desktopEntriesAreValid_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("host") << QStringLiteral("vardex-host");
+        QTest::newRow("stand-alone") << QStringLiteral("vardex");
+    }
+    void desktopEntriesAreValid()
+    {
+        QFETCH(QString, program);
+        const QString qsEntry =
+            m_prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(program));
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start(QStringLiteral("desktop-file-validate"), {qsEntry});
+        QVERIFY(validate.waitForFinished());
+        QCOMPARE(validate.exitCode(), 0);
+        QCOMPARE(validate.readAll(), QByteArray());
+
+        QFile entry(qsEntry);
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(lines.contains(QStringLiteral("Exec=") + program));
+        QVERIFY(QFileInfo(m_prefix.filePath(QStringLiteral("bin/") + program)).isExecutable());
     }
 
     void installedProgramsStart_data()
