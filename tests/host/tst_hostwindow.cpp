@@ -1,0 +1,160 @@
+#include "CalculatorPlugin.h"
+#include "HostWindow.h"
+
+#include "ModalAnswer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The demo host with the calculator library from the build, on a 1366 x 768
+// screen. The library keeps its one window for the life of the process, so
+// every test shares one host.
+class tst_HostWindow : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_runDir;
+    CalculatorPlugin m_plugin;
+    std::unique_ptr<HostWindow> m_pHost;
+    QWidget* m_pCalculator = nullptr;
+
+    QRect tabArea() const
+    {
+        const QWidget* pPage = m_pHost->findChild<QTabWidget*>()->currentWidget();
+        return QRect(pPage->mapToGlobal(QPoint(0, 0)), pPage->size());
+    }
+
+    QWidget* titleBar() const
+    {
+        const QList<QWidget*> children = m_pCalculator->findChildren<QWidget*>();
+        for (QWidget* pChild : children) {
+            if (pChild->inherits("CWindowTitle")) {
+                return pChild;
+            }
+        }
+        return nullptr;
+    }
+
+    QAction* action(const QString& qsText) const
+    {
+        const QList<QAction*> actions = m_pHost->findChildren<QAction*>();
+        for (QAction* pAction : actions) {
+            if (pAction->text() == qsText) {
+                return pAction;
+            }
+        }
+        return nullptr;
+    }
+
+    void mouse(QEvent::Type type, const QPoint& pos)
+    {
+        QWidget* pBar = titleBar();
+        QMouseEvent event(type, pos, pBar->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(pBar, &event);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(m_runDir.path()));
+        QVERIFY2(m_plugin.load(qEnvironmentVariable("VARDEX_BIN_DIR")),
+                 qPrintable(m_plugin.errorString()));
+        m_pHost = std::make_unique<HostWindow>(m_plugin.openDialog(), m_plugin.changeSize());
+        m_pHost->showOnScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pHost.get()));
+        QVERIFY(m_pHost->openCalculator());
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            if (pWidget->inherits("MainWindow")) {
+                m_pCalculator = pWidget;
+            }
+        }
+        QVERIFY(m_pCalculator);
+        action(QStringLiteral("Calculator &Title Bar"))->setChecked(true);
+        QVERIFY(titleBar()->isVisible());
+    }
+
+    // The whole host lies on the screen, and the calculator, whole, on its tab.
+    void opensWholeOnTheScreen()
+    {
+        QVERIFY(m_pHost->screen()->availableGeometry().contains(m_pHost->frameGeometry()));
+        QTRY_COMPARE(m_pCalculator->geometry(), tabArea());
+    }
+
+    void calculatorStaysInItsTab_data()
+    {
+        QTest::addColumn<int>("iDoubleClicks");
+        QTest::addColumn<QPoint>("drag");
+        QTest::newRow("maximised") << 1 << QPoint();
+        QTest::newRow("maximised and restored") << 2 << QPoint();
+        QTest::newRow("dragged") << 0 << QPoint(150, 90);
+    }
+
+    void calculatorStaysInItsTab()
+    {
+        QFETCH(int, iDoubleClicks);
+        QFETCH(QPoint, drag);
+        for (int i = 0; i < iDoubleClicks; ++i) {
+            mouse(QEvent::MouseButtonDblClick, QPoint(300, 10));
+        }
+        if (!drag.isNull()) {
+            mouse(QEvent::MouseButtonPress, QPoint(300, 10));
+            mouse(QEvent::MouseMove, QPoint(300, 10) + drag);
+            mouse(QEvent::MouseButtonRelease, QPoint(300, 10) + drag);
+        }
+        QTRY_COMPARE(m_pCalculator->geometry(), tabArea());
+        QVERIFY(m_pCalculator->isVisible());
+    }
+
+    void titleBarOffersOnlyClosing()
+    {
+        QStringList lstShown;
+        for (const char* pszName : {"m_pMinBtn", "m_pMaxBtn", "m_pCloseBtn"}) {
+            if (titleBar()->findChild<QPushButton*>(QLatin1String(pszName))->isVisible()) {
+                lstShown << QLatin1String(pszName);
+            }
+        }
+        QCOMPARE(lstShown, QStringList{QStringLiteral("m_pCloseBtn")});
+    }
+
+    // The calculator's close button asks the host, never the calculator's
+    // own question that would quit the whole application.
+    void closingTheCalculatorAsksTheHost_data()
+    {
+        QTest::addColumn<int>("iAnswer");
+        QTest::addColumn<bool>("bHostOpen");
+        QTest::newRow("no") << int(QMessageBox::No) << true;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << false;
+    }
+
+    void closingTheCalculatorAsksTheHost()
+    {
+        QFETCH(int, iAnswer);
+        QFETCH(bool, bHostOpen);
+        bool bAskedByHost = false;
+        ModalAnswer answer([&](QWidget* pDialog) {
+            auto* pBox = qobject_cast<QMessageBox*>(pDialog);
+            bAskedByHost = pBox != nullptr;
+            if (pBox) {
+                pBox->button(QMessageBox::StandardButton(iAnswer))->click();
+            } else {
+                pDialog->hide();
+            }
+        });
+        titleBar()->findChild<QPushButton*>(QStringLiteral("m_pCloseBtn"))->click();
+        QTRY_VERIFY(answer.answered());
+        QVERIFY(bAskedByHost);
+        QCOMPARE(m_pHost->isVisible(), bHostOpen);
+        QCOMPARE(m_pCalculator->isVisible(), bHostOpen);
+    }
+};
+
+QTEST_MAIN(tst_HostWindow)
+#include "tst_hostwindow.moc"
