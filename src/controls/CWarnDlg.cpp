@@ -131,7 +131,7 @@ void CWarnDlg::placeText()
         return;
     }
     resize(width(), iTextHeight - iFrameHeight + height() + kGrowthExtra);
-    pBrowser->move(pFrame->width() / 2 - pBrowser->width() / 2, kGrownTopGap);
+    pBrowser->move(iCentredX, kGrownTopGap);
 }
 
 void CWarnDlg::closeEvent(QCloseEvent* event)
