@@ -127,7 +127,7 @@ void HostWindow::onTitleBarToggled(bool bShow)
 
 void HostWindow::placeCalculator()
 {
-    if (!m_pCalculatorWindow || m_bPlacing) {
+    if (!m_pCalculatorWindow) {
         return;
     }
     const bool bVisible =
@@ -136,7 +136,6 @@ void HostWindow::placeCalculator()
         m_pCalculatorWindow->hide();
         return;
     }
-    m_bPlacing = true;
     // The calculator's own size buttons leave fixed and maximum sizes behind.
     m_pCalculatorWindow->setMinimumSize(m_pCalculatorWindow->minimumSizeHint());
     m_pCalculatorWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -145,13 +144,12 @@ void HostWindow::placeCalculator()
         QRect(m_pCalculatorPage->mapToGlobal(QPoint(0, 0)), m_pCalculatorPage->size()));
     m_pCalculatorWindow->show();
     m_pCalculatorWindow->raise();
-    m_bPlacing = false;
 }
 
 bool HostWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pWatched == m_pCalculatorWindow && filterCalculatorEvent(pEvent)) {
-        return true;
+    if (pWatched == m_pCalculatorWindow) {
+        return filterCalculatorEvent(pEvent);
     }
     switch (pEvent->type()) {
     case QEvent::Move:
@@ -159,9 +157,7 @@ bool HostWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::WindowStateChange:
-        if (pWatched != m_pCalculatorWindow) {
-            placeCalculator();
-        }
+        placeCalculator();
         break;
     default:
         break;

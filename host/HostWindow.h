@@ -51,7 +51,6 @@ private:
     QAction* m_pFreeStandingAction = nullptr;
     QAction* m_pTitleBarAction = nullptr;
     QPointer<QWidget> m_pCalculatorWindow;
-    bool m_bPlacing = false;
 };
 
 #endif

@@ -78,10 +78,7 @@ int CWarnDlg::execForm(Form form, const QString& qsTitle, const QString& qsText)
         ShowCancelBtn(false);
     }
     SetTitle(qsTitle);
-    // The box is still hidden: lay the frame out now so that the text is placed
-    // in the content frame as it will be shown.
-    layout()->invalidate();
-    layout()->activate();
+    layOutFrame();
     m_pUi->m_pBrowserTxt->setText(qsText);
     // A text as high as the document was before changes no size and so sends
     // no signal; it is placed all the same.
@@ -131,7 +128,16 @@ void CWarnDlg::placeText()
         return;
     }
     resize(width(), iTextHeight - iFrameHeight + height() + kGrowthExtra);
+    layOutFrame();
     pBrowser->move(iCentredX, kGrownTopGap);
+}
+
+// A hidden box is laid out only when shown: laid out now, its content frame
+// has the size it will be shown with, and the text is placed for that size.
+void CWarnDlg::layOutFrame()
+{
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void CWarnDlg::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 #include "HostWindow.h"
 
 #include "ModalAnswer.h"
+#include "WarnDlgContent.h"
 
 #include <QAction>
 #include <QDir>
@@ -124,6 +125,18 @@ private slots:
         QCOMPARE(lstShown, QStringList{QStringLiteral("m_pCloseBtn")});
     }
 
+    // Keys reach the calculator in its tab: F1 looks for the manual.
+    void f1ReachesTheCalculator()
+    {
+        QString qsText;
+        ModalAnswer answer([&qsText](QWidget* pDialog) {
+            qsText = WarnDlgContent::of(pDialog).qsText;
+            WarnDlgContent::click(pDialog, "m_pCloseBtn");
+        });
+        QTest::keyClick(m_pCalculator, Qt::Key_F1);
+        QCOMPARE(qsText, QStringLiteral("Can not find Manual."));
+    }
+
     // The calculator's close button asks the host, never the calculator's
     // own question that would quit the whole application.
     void closingTheCalculatorAsksTheHost_data()
@@ -151,6 +164,10 @@ private slots:
         titleBar()->findChild<QPushButton*>(QStringLiteral("m_pCloseBtn"))->click();
         QTRY_VERIFY(answer.answered());
         QVERIFY(bAskedByHost);
+        // A second question, of the host or of the calculator, is one too many.
+        ModalAnswer secondQuestion([](QWidget* pDialog) { pDialog->hide(); });
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!secondQuestion.answered());
         QCOMPARE(m_pHost->isVisible(), bHostOpen);
         QCOMPARE(m_pCalculator->isVisible(), bHostOpen);
     }
