@@ -6,7 +6,6 @@
 #include "ModalAnswer.h"
 #include "WarnDlgContent.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 #include <QMouseEvent>
@@ -95,13 +94,6 @@ int main(int argc, char* argv[])
     const QString qsKey = QStringLiteral("VEX-Vardex-tst_standalonerefusal");
     QLockFile firstInstance(runtimeDir.filePath(qsKey + QStringLiteral(".lock")));
     if (!firstInstance.tryLock(0)) {
-        return 1;
-    }
-    // It has run for an hour.
-    QFile lock(runtimeDir.filePath(qsKey + QStringLiteral(".lock")));
-    if (!lock.open(QIODevice::ReadWrite) ||
-        !lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                          QFileDevice::FileModificationTime)) {
         return 1;
     }
     CKesaApplication app(argc, argv, qsKey);
