@@ -89,29 +89,37 @@ private slots:
         QTRY_COMPARE(m_pCalculator->geometry(), tabArea());
     }
 
+    // In turn, on the host's one calculator: what its title bar and the
+    // window system do to it, and a visit to the other tab.
     void calculatorStaysInItsTab_data()
     {
-        QTest::addColumn<int>("iDoubleClicks");
-        QTest::addColumn<QPoint>("drag");
-        QTest::newRow("maximised") << 1 << QPoint();
-        QTest::newRow("maximised and restored") << 2 << QPoint();
-        QTest::newRow("dragged") << 0 << QPoint(150, 90);
+        QTest::addColumn<QString>("qsAction");
+        for (const char* pszAction : {"maximise", "restore", "drag", "minimise", "other tab"}) {
+            QTest::newRow(pszAction) << QString::fromLatin1(pszAction);
+        }
     }
 
     void calculatorStaysInItsTab()
     {
-        QFETCH(int, iDoubleClicks);
-        QFETCH(QPoint, drag);
-        for (int i = 0; i < iDoubleClicks; ++i) {
-            mouse(QEvent::MouseButtonDblClick, QPoint(300, 10));
-        }
-        if (!drag.isNull()) {
-            mouse(QEvent::MouseButtonPress, QPoint(300, 10));
-            mouse(QEvent::MouseMove, QPoint(300, 10) + drag);
-            mouse(QEvent::MouseButtonRelease, QPoint(300, 10) + drag);
+        QFETCH(QString, qsAction);
+        const QPoint grip(300, 10);
+        if (qsAction == QLatin1String("maximise") || qsAction == QLatin1String("restore")) {
+            mouse(QEvent::MouseButtonDblClick, grip);
+        } else if (qsAction == QLatin1String("drag")) {
+            mouse(QEvent::MouseButtonPress, grip);
+            mouse(QEvent::MouseMove, grip + QPoint(150, 90));
+            mouse(QEvent::MouseButtonRelease, grip + QPoint(150, 90));
+        } else if (qsAction == QLatin1String("minimise")) {
+            m_pCalculator->showMinimized();
+        } else {
+            auto* pTabs = m_pHost->findChild<QTabWidget*>();
+            pTabs->setCurrentIndex(1);
+            QVERIFY(!m_pCalculator->isVisible());
+            pTabs->setCurrentIndex(0);
         }
         QTRY_COMPARE(m_pCalculator->geometry(), tabArea());
         QVERIFY(m_pCalculator->isVisible());
+        QVERIFY(!m_pCalculator->isMinimized());
     }
 
     void titleBarOffersOnlyClosing()
