@@ -57,10 +57,7 @@ PrintWidget::PrintWidget(QWidget* parent)
     m_pUi->comboBox->addItem(lastExportFolder());
 }
 
-PrintWidget::~PrintWidget()
-{
-    delete m_pUi;
-}
+PrintWidget::~PrintWidget() = default;
 
 void PrintWidget::SetTaskInfo(const QString& qsTaskName, const std::vector<PrintDevInfo>& vsDevInfo)
 {
@@ -166,9 +163,18 @@ QString PrintWidget::connectionString() const
            m_pUi->comboBox->currentText() + qsFileName;
 }
 
+// The task name is free text: a "]" in it is doubled, as inside any
+// bracketed name, so that the driver reads the name where it ends.
+QString PrintWidget::quotedTableName() const
+{
+    QString qsName = m_qsTaskName;
+    return QLatin1Char('[') + qsName.replace(QLatin1Char(']'), QStringLiteral("]]")) +
+           QLatin1Char(']');
+}
+
 QString PrintWidget::createTableStatement() const
 {
-    return QStringLiteral("CREATE TABLE [%1] (").arg(m_qsTaskName) +
+    return QStringLiteral("CREATE TABLE %1 (").arg(quotedTableName()) +
            QStringLiteral("[Device Type] char(64), [Device Count] char(64), [Stream Count] "
                           "char(64), [Resolution] char(64), [Frame Rate] char(64), "
                           "[Bitrate(Kbps)] char(64), [Main Stream] char(64), [Sub Stream] "
@@ -178,7 +184,7 @@ QString PrintWidget::createTableStatement() const
 
 QString PrintWidget::insertStatement() const
 {
-    return QStringLiteral("INSERT INTO [%1] ").arg(m_qsTaskName) +
+    return QStringLiteral("INSERT INTO %1 ").arg(quotedTableName()) +
            QStringLiteral("(\"Device Type\", \"Device Count\", \"Stream Count\", \"Resolution\", "
                           "\"Frame Rate\",  \"Bitrate(Kbps)\", \"Main Stream\", \"Sub Stream\") "
                           "VALUES(:devicetype, :devicecout, :streamcount, :resolution, "
