@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
   libqt5sql5 libqt5svg5 \
   xvfb xauth x11-utils \
   libfreexl-dev libxml2-utils \
+  libreoffice-calc-nogui python3-xlrd \
   fonts-wqy-zenhei fonts-dejavu-core
