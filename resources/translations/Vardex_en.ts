@@ -559,6 +559,22 @@
         <source>Bandwidth:</source>
         <translation>Bandwidth:</translation>
     </message>
+    <message>
+        <source>Please enter a file name.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>A file name can not contain \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>A file name can not contain \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>A file name can not end with a dot or a space.</source>
+        <translation>A file name can not end with a dot or a space.</translation>
+    </message>
+    <message>
+        <source>This file name is reserved by the system.</source>
+        <translation>This file name is reserved by the system.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -559,6 +559,22 @@
         <source>Bandwidth:</source>
         <translation>带宽：</translation>
     </message>
+    <message>
+        <source>Please enter a file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>A file name can not contain \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>文件名不能包含 \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>A file name can not end with a dot or a space.</source>
+        <translation>文件名不能以点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>This file name is reserved by the system.</source>
+        <translation>该文件名已被系统保留。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1,8 +1,10 @@
 #include "export/PrintWidget.h"
 
 #include "controls/CPathComboBox.h"
+#include "controls/CToolTip.h"
 #include "controls/CWarnDlg.h"
 #include "export/ExcelSqlDriver.h"
+#include "export/PortableFileName.h"
 
 #include "ui_PrintWidget.h"
 
@@ -92,6 +94,9 @@ void PrintWidget::showPathDialog()
 
 void PrintWidget::onClickExport()
 {
+    if (!checkFileName()) {
+        return;
+    }
     const QString qsPath = m_pUi->comboBox->currentText() + m_pUi->edtName->text();
     if (QFileInfo(qsPath).isFile()) {
         CWarnDlg question(this);
@@ -108,6 +113,32 @@ void PrintWidget::onClickExport()
     saved.ExecWarning(tr("Hint"), tr("Saved."));
     lastExportFolder() = m_pUi->comboBox->currentText();
     accept();
+}
+
+// A name that some system cannot hold is refused at the field before
+// anything is written or replaced.
+bool PrintWidget::checkFileName()
+{
+    QString qsFault;
+    switch (PortableFileName::check(m_pUi->edtName->text())) {
+    case PortableFileName::Fault::None:
+        return true;
+    case PortableFileName::Fault::Empty:
+        qsFault = tr("Please enter a file name.");
+        break;
+    case PortableFileName::Fault::ForbiddenCharacter:
+        qsFault = tr("A file name can not contain \\ / : * ? \" < > |");
+        break;
+    case PortableFileName::Fault::TrailingDotOrSpace:
+        qsFault = tr("A file name can not end with a dot or a space.");
+        break;
+    case PortableFileName::Fault::DeviceName:
+        qsFault = tr("This file name is reserved by the system.");
+        break;
+    }
+    QLineEdit* pField = m_pUi->edtName;
+    CToolTip::showText(pField->mapToGlobal(QPoint(0, 0)), qsFault, pField);
+    return false;
 }
 
 bool PrintWidget::writeSheet()

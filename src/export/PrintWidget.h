@@ -38,6 +38,7 @@ public slots:
     void onClickExport();
 
 private:
+    bool checkFileName();
     bool writeSheet();
     QString connectionString() const;
     QString quotedTableName() const;

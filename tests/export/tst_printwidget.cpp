@@ -1,3 +1,4 @@
+#include "controls/CToolTip.h"
 #include "export/ExcelSqlDriver.h"
 #include "export/PrintWidget.h"
 #include "export/XlsWorkbookWriter.h"
@@ -297,8 +298,6 @@ private slots:
 
         QTest::newRow("unwritable folder") << QStringLiteral("/proc/") << QStringLiteral("a.xls");
         QTest::newRow("missing folder") << QStringLiteral("missing/") << QStringLiteral("a.xls");
-        QTest::newRow("slash in name") << QString() << QStringLiteral("sub/a.xls");
-        QTest::newRow("empty name") << QString() << QString();
     }
 
     void badTarget_staysOpen()
@@ -325,6 +324,54 @@ private slots:
         QCOMPARE(QDir(m_qsFolder + QStringLiteral("sub")).entryList(QDir::Files), QStringList());
         QCOMPARE(PrintWidget().findChild<QComboBox*>(QStringLiteral("comboBox"))->currentText(),
                  m_qsFolder);
+    }
+
+    void badFileName_refusedAtTheField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+
+        const QString qsCharacters =
+            QStringLiteral("A file name can not contain \\ / : * ? \" < > |");
+        QTest::newRow("slash") << QStringLiteral("sub/a.xls") << qsCharacters;
+        QTest::newRow("quote") << QStringLiteral("q\"].xls") << qsCharacters;
+        QTest::newRow("tab") << QStringLiteral("a\tb.xls") << qsCharacters;
+        QTest::newRow("empty") << QString() << QStringLiteral("Please enter a file name.");
+        QTest::newRow("trailing dot")
+            << QStringLiteral("a.xls.")
+            << QStringLiteral("A file name can not end with a dot or a space.");
+        QTest::newRow("trailing space")
+            << QStringLiteral("a ")
+            << QStringLiteral("A file name can not end with a dot or a space.");
+        QTest::newRow("device name") << QStringLiteral("con.xls")
+                                     << QStringLiteral("This file name is reserved by the system.");
+        QTest::newRow("numbered device")
+            << QStringLiteral("LPT9")
+            << QStringLiteral("This file name is reserved by the system.");
+    }
+
+    void badFileName_refusedAtTheField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        QVERIFY(QDir(m_qsFolder).mkpath(QStringLiteral("sub")));
+
+        PrintWidget dialog;
+        fill(dialog, report(QStringLiteral("Bad"), {}));
+        setFolder(dialog, m_qsFolder + QStringLiteral("sub/"));
+        nameEdit(dialog)->setText(name);
+        dialog.show();
+        MessageBoxes boxes({true});
+        clickOk(dialog);
+
+        QCOMPARE(CToolTip::text(), tip);
+        QCOMPARE(boxes.texts(), QStringList());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(nameEdit(dialog)->text(), name);
+        QCOMPARE(QDir(m_qsFolder + QStringLiteral("sub"))
+                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        CToolTip::hideText();
     }
 
     // One LibreOffice run reads every workbook written above: every cell,
