@@ -50,7 +50,7 @@ constexpr quint16 kArialWidths[] = {
 constexpr int kDigitWidth = 556;
 constexpr int kWideWidth = 1000;  // CJK ideographs, kana, hangul, full-width forms, emoji
 constexpr int kOtherWidth = 778;  // other letters: as wide as Arial's wider capitals
-constexpr int kCellPadding = 384; // the gap at both sides of a cell's text, in 1/1000 em
+constexpr int kCellPadding = 556; // the gap at both sides of a cell's text: one digit
 
 void addRecord(QByteArray& stream, quint16 type, const QByteArray& data)
 {
