@@ -46,11 +46,20 @@ int TextTable::displayWidth(const QString& qsText)
     return iCells;
 }
 
+void TextTable::addRow(const QStringList& cells)
+{
+    QStringList row = cells;
+    while (row.size() < m_alignments.size()) {
+        row.append(QString());
+    }
+    m_rows.append(row);
+}
+
 QString TextTable::toString() const
 {
     QVector<int> viWidths(m_alignments.size(), 0);
     for (const QStringList& row : m_rows) {
-        for (int iColumn = 0; iColumn < row.size() && iColumn < viWidths.size(); ++iColumn) {
+        for (int iColumn = 0; iColumn < viWidths.size(); ++iColumn) {
             viWidths[iColumn] = std::max(viWidths[iColumn], displayWidth(row.at(iColumn)));
         }
     }
@@ -58,7 +67,7 @@ QString TextTable::toString() const
     for (const QStringList& row : m_rows) {
         QString qsLine;
         for (int iColumn = 0; iColumn < viWidths.size(); ++iColumn) {
-            const QString qsCell = iColumn < row.size() ? row.at(iColumn) : QString();
+            const QString& qsCell = row.at(iColumn);
             const QString qsPadding(viWidths[iColumn] - displayWidth(qsCell), QLatin1Char(' '));
             if (iColumn > 0) {
                 qsLine += QStringLiteral("  ");

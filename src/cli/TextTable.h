@@ -19,7 +19,8 @@ public:
 
     explicit TextTable(const QVector<Alignment>& alignments) : m_alignments(alignments) {}
 
-    void addRow(const QStringList& cells) { m_rows.append(cells); }
+    // A row of at most one cell per column; missing cells are blank.
+    void addRow(const QStringList& cells);
     // The rows, one per line, two spaces between columns, no trailing blanks.
     QString toString() const;
 

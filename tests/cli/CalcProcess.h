@@ -13,6 +13,11 @@ struct CalcProcess
     QByteArray out;
     QByteArray err;
 
+    static QString program()
+    {
+        return qEnvironmentVariable("VARDEX_BIN_DIR") + QStringLiteral("/vardex-calc");
+    }
+
     static CalcProcess run(const QStringList& arguments, const QString& qsWorkingDir)
     {
         QProcess process;
@@ -21,8 +26,7 @@ struct CalcProcess
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
         env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
         process.setProcessEnvironment(env);
-        process.start(qEnvironmentVariable("VARDEX_BIN_DIR") + QStringLiteral("/vardex-calc"),
-                      arguments);
+        process.start(program(), arguments);
         CalcProcess result;
         if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit) {
             result.iExitStatus = process.exitCode();
