@@ -496,6 +496,14 @@
         <source>Device Count Ranges [1~999]</source>
         <translation>Device Count Ranges [1~999]</translation>
     </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>The task name contains control or invalid characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>The remark contains control or invalid characters that cannot be saved.</translation>
+    </message>
 </context>
 <context>
     <name>PrintWidget</name>

@@ -496,6 +496,14 @@
         <source>Device Count Ranges [1~999]</source>
         <translation>设备数量范围 [1~999]</translation>
     </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>任务名称包含无法保存的控制字符或无效字符。</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>备注包含无法保存的控制字符或无效字符。</translation>
+    </message>
 </context>
 <context>
     <name>PrintWidget</name>
