@@ -181,11 +181,13 @@ void NewTaskWidget::onClickOK()
 }
 
 // The reserved name, an empty name and a name that Task.xml cannot hold as it
-// is are refused.
+// is are refused. A stored task may keep its own name even where it reads
+// like the example task's translation.
 bool NewTaskWidget::checkName(const QString& qsName)
 {
     QLineEdit* pField = m_pUi->editTaskName;
-    if (qsName == TaskManageModel::exampleTaskText()) {
+    const bool bOwnName = qsName == m_qsOldName && qsName != TaskManageModel::exampleTaskName();
+    if (qsName == TaskManageModel::exampleTaskText() && !bOwnName) {
         pointAt(pField, tr("Reserved task name can not be added."));
         return false;
     }
