@@ -146,6 +146,10 @@
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
     </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>Up to 1000 stream groups can be added to a device.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>

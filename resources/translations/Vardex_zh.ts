@@ -146,6 +146,10 @@
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
     </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>每个设备最多可添加1000个码流组。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>
