@@ -501,6 +501,14 @@
         <translation>Device Count Ranges [1~999]</translation>
     </message>
     <message>
+        <source>New Task</source>
+        <translation>New Task</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>Edit Task</translation>
+    </message>
+    <message>
         <source>The task name contains control or invalid characters that cannot be saved.</source>
         <translation>The task name contains control or invalid characters that cannot be saved.</translation>
     </message>

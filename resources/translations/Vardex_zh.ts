@@ -501,6 +501,14 @@
         <translation>设备数量范围 [1~999]</translation>
     </message>
     <message>
+        <source>New Task</source>
+        <translation>新建任务</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>编辑任务</translation>
+    </message>
+    <message>
         <source>The task name contains control or invalid characters that cannot be saved.</source>
         <translation>任务名称包含无法保存的控制字符或无效字符。</translation>
     </message>

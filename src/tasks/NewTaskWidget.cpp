@@ -50,6 +50,7 @@ NewTaskWidget::NewTaskWidget(QWidget* parent)
     : CBaseDialog(parent, true, true, true), m_pUi(new Ui::NewTask)
 {
     m_pUi->setupUi(GetContentFrame());
+    SetTitle(tr("New Task"));
     readTemplates();
     setUpFields();
 }
@@ -91,6 +92,7 @@ void NewTaskWidget::setUpFields()
 void NewTaskWidget::SetTaskInfo(const TaskInfo& task)
 {
     m_bEditMode = true;
+    SetTitle(tr("Edit Task"));
     m_pUi->editTaskName->setText(task.Name);
     m_pUi->editRemark->setPlainText(task.Remark);
     m_qsOldName = task.Name;
