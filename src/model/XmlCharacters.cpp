@@ -10,9 +10,11 @@ bool XmlCharacters::canHold(const QString& qsText)
 {
     for (int i = 0; i < qsText.size(); ++i) {
         const QChar c = qsText.at(i);
+        char32_t uCodePoint = c.unicode();
         if (c.isHighSurrogate() && i + 1 < qsText.size() && qsText.at(i + 1).isLowSurrogate()) {
-            ++i; // a pair stands for a character above U+FFFF
-        } else if (!isXmlChar(c.unicode())) {
+            uCodePoint = QChar::surrogateToUcs4(c, qsText.at(++i));
+        }
+        if (!isXmlChar(uCodePoint)) {
             return false;
         }
     }

@@ -89,6 +89,8 @@ private slots:
         // Four bytes, two UTF-16 units: half of it would be a character no file can hold.
         QTest::newRow("emoji over limit")
             << 5u << anything << QString::fromUtf8("ab😀") << 4 << intermediate << "ab" << 2;
+        QTest::newRow("typed first over limit")
+            << 3u << anything << "Xabc" << 1 << intermediate << "abc" << 0;
         QTest::newRow("typed in the middle over limit")
             << 3u << anything << "abXc" << 3 << intermediate << "abc" << 2;
         QTest::newRow("no forbidden character")

@@ -235,6 +235,9 @@ private Q_SLOTS:
             << QString() << 0 << qsDigits.repeated(7) << qsDigits.repeated(7).left(64) << 64;
         QTest::newRow("put in the middle")
             << qsOld << 10 << qsDigits << qsOld.left(10) + qsDigits.left(4) + qsOld.mid(10) << 14;
+        // A longer remark read from the file loses its first characters.
+        QTest::newRow("set longer than the limit")
+            << qsDigits.repeated(7) << 0 << QString() << qsDigits.repeated(7).mid(6) << 0;
         // What the user sees as one character is kept or cut whole.
         QTest::newRow("emoji at the limit")
             << qs63 << 63 << qsEmoji + qsEmoji << qs63 + qsEmoji << 65;
