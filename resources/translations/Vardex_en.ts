@@ -334,6 +334,10 @@
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
     </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>Up to 1000 stream groups can be added to a device.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>
@@ -683,6 +687,22 @@
     <message>
         <source>Device Count Ranges [1~999]</source>
         <translation>Device Count Ranges [1~999]</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>New Task</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>Edit Task</translation>
+    </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>The task name contains control or invalid characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>The remark contains control or invalid characters that cannot be saved.</translation>
     </message>
 </context>
 <context>

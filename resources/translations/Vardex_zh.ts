@@ -329,6 +329,10 @@
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
     </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>每个设备最多可添加1000个码流组。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceManageModel</name>
@@ -678,6 +682,22 @@
     <message>
         <source>Device Count Ranges [1~999]</source>
         <translation>设备数量范围 [1~999]</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>新建任务</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>编辑任务</translation>
+    </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>任务名称包含无法保存的控制字符或无效字符。</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>备注包含无法保存的控制字符或无效字符。</translation>
     </message>
 </context>
 <context>
