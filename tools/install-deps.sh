@@ -12,5 +12,6 @@ apt-get install -y --no-install-recommends \
   libqt5sql5 libqt5svg5 \
   xvfb xauth x11-utils \
   libfreexl-dev libxml2-utils \
+  libreoffice-calc-nogui python3-xlrd \
   fonts-wqy-zenhei fonts-dejavu-core \
   fonts-liberation2 xdg-utils desktop-file-utils
