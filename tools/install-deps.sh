@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Vardex needs on Debian 12 (as root).
+# fonts-liberation2 stands in for Arial with the same metrics, which the
+# window's column widths assume; xdg-utils opens the user manual;
+# desktop-file-utils checks the desktop entries.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
@@ -9,4 +12,6 @@ apt-get install -y --no-install-recommends \
   libqt5sql5 libqt5svg5 \
   xvfb xauth x11-utils \
   libfreexl-dev libxml2-utils \
-  fonts-wqy-zenhei fonts-dejavu-core
+  libreoffice-calc-nogui python3-xlrd \
+  fonts-wqy-zenhei fonts-dejavu-core \
+  fonts-liberation2 xdg-utils desktop-file-utils

@@ -8,6 +8,8 @@
 #include "devices/NewDeviceWidget.h"
 #include "devices/NewStreamGroupWidget.h"
 
+#include <QHeaderView>
+
 namespace {
 
 const QString kExampleTask = QStringLiteral("Example Task");
@@ -64,11 +66,16 @@ int DeviceListWidget::videoStandard() const
     return m_pUi->combVideoStandard->currentData().toInt();
 }
 
+// The widths are the least a column gets: a header text that needs more (a
+// wider font, another language) widens its column, so that it reads whole.
 void DeviceListWidget::setColumnWidths()
 {
+    const QHeaderView* pHeader = m_pUi->treeDeviceList->header();
     int iColumn = 0;
     for (int iWidth : kColumnWidths) {
-        m_pUi->treeDeviceList->setColumnWidth(iColumn++, iWidth);
+        m_pUi->treeDeviceList->setColumnWidth(iColumn,
+                                              qMax(iWidth, pHeader->sectionSizeHint(iColumn)));
+        ++iColumn;
     }
 }
 
@@ -145,6 +152,12 @@ void DeviceListWidget::addDevice()
 
 void DeviceListWidget::addStreamGroup(const QModelIndex& qIndex, const QString& qsDeviceId)
 {
+    // Refused before the dialog opens, so that nothing is typed in vain.
+    if (m_pModel->rowCount(qIndex.sibling(qIndex.row(), 0)) >= DeviceGroupInfo::kMaxStreamGroups) {
+        CWarnDlg::Information(tr("Information"),
+                              tr("Up to 1000 stream groups can be added to a device."), this);
+        return;
+    }
     StreamGroupInfo stream;
     {
         NewStreamGroupWidget dialog(qsDeviceId.left(3), videoStandard());

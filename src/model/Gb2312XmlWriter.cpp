@@ -1,5 +1,7 @@
 #include "model/Gb2312XmlWriter.h"
 
+#include "model/XmlCharacters.h"
+
 #include <QDomNamedNodeMap>
 #include <QTextCodec>
 
@@ -49,14 +51,6 @@ const Gb2312Repertoire& repertoire()
     return table;
 }
 
-// XML 1.0 Char production. Anything else cannot be stored in the file at
-// all, not even as a reference, so such characters are dropped on writing.
-bool isXmlChar(char32_t u)
-{
-    return u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) ||
-           (u >= 0xE000 && u <= 0xFFFD) || (u >= 0x10000 && u <= 0x10FFFF);
-}
-
 void appendReference(QString& out, char32_t u)
 {
     out += QLatin1String("&#x");
@@ -95,7 +89,8 @@ void appendEscaped(QString& out, const QString& text)
         default:
             break;
         }
-        if (!isXmlChar(u)) {
+        // Not even a reference can carry these: they are dropped.
+        if (!XmlCharacters::isXmlChar(u)) {
             continue;
         }
         if (table.contains(u)) {
@@ -112,7 +107,9 @@ void appendVerbatim(QString& out, const QString& text)
 {
     const Gb2312Repertoire& table = repertoire();
     for (const QChar c : text) {
-        out += table.contains(c.unicode()) && isXmlChar(c.unicode()) ? c : QLatin1Char('?');
+        out += table.contains(c.unicode()) && XmlCharacters::isXmlChar(c.unicode())
+                   ? c
+                   : QLatin1Char('?');
     }
 }
 

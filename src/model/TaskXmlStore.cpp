@@ -1,5 +1,7 @@
 #include "model/TaskXmlStore.h"
 
+#include "model/XmlCharacters.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -31,9 +33,8 @@ int intOf(const XmlNode& node, const char* name)
     return node.firstElementByTag(tag(name)).intValue();
 }
 
-// The text without the characters no XML file can hold (C0 controls but tab,
-// line feed and carriage return; U+FFFE, U+FFFF; lone surrogates), so that
-// the kept document holds what the file holds.
+// The text without the characters no XML file can hold, so that the kept
+// document holds what the file holds.
 QString storable(const QString& qsText)
 {
     QString qsStorable;
@@ -43,9 +44,7 @@ QString storable(const QString& qsText)
         if (c.isHighSurrogate() && i + 1 < qsText.size() && qsText.at(i + 1).isLowSurrogate()) {
             qsStorable += c;
             qsStorable += qsText.at(++i);
-        } else if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF &&
-                   (c.unicode() >= 0x20 || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
-                    c == QLatin1Char('\r'))) {
+        } else if (XmlCharacters::isXmlChar(c.unicode())) {
             qsStorable += c;
         }
     }
@@ -693,6 +692,10 @@ bool TaskXmlStore::appendStreamGroup(const QString& qsTaskName, const QString& q
         return true;
     }
     XmlNode streamList = listOf(deviceNode, "StreamGroupList");
+    // A group beyond the record's slots would never be read back.
+    if (streamList.childElementCount() >= DeviceGroupInfo::kMaxStreamGroups) {
+        return false;
+    }
     return commit(pError, {appendStreamGroupNode(streamList, stream)});
 }
 
