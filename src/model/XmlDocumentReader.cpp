@@ -1,0 +1,199 @@
+#include "model/XmlDocumentReader.h"
+
+#include "model/Gb2312Table.h"
+
+#include <QDomText>
+#include <QRegularExpression>
+#include <QTextCodec>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+bool isBlank(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
+            c != QLatin1Char('\r')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The encoding that a byte order mark or the XML declaration names; UTF-8
+// when neither names one.
+QByteArray declaredEncoding(const QByteArray& content)
+{
+    if (content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF")) {
+        return QByteArrayLiteral("UTF-16");
+    }
+    if (content.startsWith(QByteArray("<\0", 2))) {
+        return QByteArrayLiteral("UTF-16LE");
+    }
+    if (content.startsWith(QByteArray("\0<", 2))) {
+        return QByteArrayLiteral("UTF-16BE");
+    }
+    const int iDeclarationEnd = content.indexOf("?>");
+    if (!content.startsWith("<?xml") || iDeclarationEnd < 0) {
+        return QByteArrayLiteral("UTF-8");
+    }
+    static const QRegularExpression encoding(
+        QStringLiteral(R"(^<\?xml\s[^>]*?\bencoding\s*=\s*(["'])([^"'>]*)\1)"));
+    const QRegularExpressionMatch match =
+        encoding.match(QString::fromLatin1(content.left(iDeclarationEnd)));
+    return match.hasMatch() ? match.captured(2).toLatin1() : QByteArrayLiteral("UTF-8");
+}
+
+bool isGb2312(const QByteArray& encoding)
+{
+    return encoding.compare("GB2312", Qt::CaseInsensitive) == 0 ||
+           encoding.compare("EUC-CN", Qt::CaseInsensitive) == 0;
+}
+
+bool decodeGb2312(const QByteArray& content, QString& text)
+{
+    const Gb2312Table& table = Gb2312Table::instance();
+    text.resize(content.size());
+    QChar* pOut = text.data();
+    const int iSize = content.size();
+    for (int i = 0; i < iSize; ++i) {
+        const auto byte = static_cast<uchar>(content.at(i));
+        if (byte < 0x80) {
+            *pOut++ = QLatin1Char(char(byte));
+            continue;
+        }
+        const char16_t uChar =
+            i + 1 < iSize ? table.decode(byte, static_cast<uchar>(content.at(++i))) : 0;
+        if (uChar == 0) {
+            return false;
+        }
+        *pOut++ = QChar(uChar);
+    }
+    text.resize(int(pOut - text.constData()));
+    return true;
+}
+
+// The whole content as text in its declared encoding; false when the
+// encoding is unknown or a byte sequence does not decode in it.
+bool decode(const QByteArray& content, QString& text)
+{
+    const QByteArray encoding = declaredEncoding(content);
+    if (isGb2312(encoding)) {
+        return decodeGb2312(content, text);
+    }
+    QTextCodec* pCodec = QTextCodec::codecForName(encoding);
+    if (!pCodec) {
+        return false;
+    }
+    QTextCodec::ConverterState state;
+    const bool bUtf8Bom = content.startsWith(kUtf8Bom);
+    text = bUtf8Bom ? pCodec->toUnicode(content.constData() + kUtf8Bom.size(),
+                                        content.size() - kUtf8Bom.size(), &state)
+                    : pCodec->toUnicode(content.constData(), content.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+// Turns the token stream into nodes below the document, one level at a time:
+// no recursion, and a file nested deeper than kMaxDepth stops the reading.
+class DomBuilder
+{
+public:
+    DomBuilder(QXmlStreamReader& reader, QDomDocument& document)
+        : m_reader(reader), m_document(document)
+    {
+    }
+
+    void build()
+    {
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::StartElement:
+                startElement();
+                break;
+            case QXmlStreamReader::EndElement:
+                flushText(true);
+                m_current = m_current.parentNode();
+                --m_iDepth;
+                break;
+            case QXmlStreamReader::Characters:
+                m_qsText += m_reader.text();
+                break;
+            case QXmlStreamReader::Comment:
+                flushText(false);
+                append(m_document.createComment(m_reader.text().toString()));
+                break;
+            case QXmlStreamReader::ProcessingInstruction:
+                flushText(false);
+                append(m_document.createProcessingInstruction(
+                    m_reader.processingInstructionTarget().toString(),
+                    m_reader.processingInstructionData().toString()));
+                break;
+            case QXmlStreamReader::EntityReference:
+                // An entity whose text the file does not give cannot be kept.
+                m_reader.raiseError(QStringLiteral("Undeclared entity"));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+
+private:
+    QDomNode append(const QDomNode& node)
+    {
+        return m_current.isNull() ? m_document.appendChild(node) : m_current.appendChild(node);
+    }
+
+    void flushText(bool bClosingElement)
+    {
+        if (!m_qsText.isEmpty() &&
+            (!isBlank(m_qsText) || (bClosingElement && !m_current.hasChildNodes()))) {
+            append(m_document.createTextNode(m_qsText));
+        }
+        m_qsText.clear();
+    }
+
+    void startElement()
+    {
+        if (++m_iDepth > XmlDocumentReader::kMaxDepth) {
+            m_reader.raiseError(QStringLiteral("Elements nested too deep"));
+            return;
+        }
+        flushText(false);
+        QDomElement element = m_document.createElement(m_reader.qualifiedName().toString());
+        const QXmlStreamNamespaceDeclarations declarations = m_reader.namespaceDeclarations();
+        for (const QXmlStreamNamespaceDeclaration& declaration : declarations) {
+            const QString qsPrefix = declaration.prefix().toString();
+            element.setAttribute(qsPrefix.isEmpty() ? QStringLiteral("xmlns")
+                                                    : QStringLiteral("xmlns:") + qsPrefix,
+                                 declaration.namespaceUri().toString());
+        }
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        for (const QXmlStreamAttribute& attribute : attributes) {
+            element.setAttribute(attribute.qualifiedName().toString(),
+                                 attribute.value().toString());
+        }
+        m_current = append(element);
+    }
+
+    QXmlStreamReader& m_reader;
+    QDomDocument& m_document;
+    QDomNode m_current; // null until the root element: the document itself
+    QString m_qsText;
+    int m_iDepth = 0;
+};
+
+} // namespace
+
+bool XmlDocumentReader::read(const QByteArray& content, QDomDocument& document)
+{
+    QString text;
+    if (!decode(content, text)) {
+        return false;
+    }
+    QXmlStreamReader reader(text);
+    DomBuilder(reader, document).build();
+    return !reader.hasError() && !document.documentElement().isNull();
+}
