@@ -7,6 +7,8 @@
 #include <QTextCodec>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
@@ -20,6 +22,34 @@ bool isBlank(const QString& text)
         }
     }
     return true;
+}
+
+bool isNameStartChar(uint u)
+{
+    return u == ':' || u == '_' || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') ||
+           (u >= 0xC0 && u <= 0xD6) || (u >= 0xD8 && u <= 0xF6) || (u >= 0xF8 && u <= 0x2FF) ||
+           (u >= 0x370 && u <= 0x37D) || (u >= 0x37F && u <= 0x1FFF) ||
+           (u >= 0x200C && u <= 0x200D) || (u >= 0x2070 && u <= 0x218F) ||
+           (u >= 0x2C00 && u <= 0x2FEF) || (u >= 0x3001 && u <= 0xD7FF) ||
+           (u >= 0xF900 && u <= 0xFDCF) || (u >= 0xFDF0 && u <= 0xFFFD) ||
+           (u >= 0x10000 && u <= 0xEFFFF);
+}
+
+bool isNameChar(uint u)
+{
+    return isNameStartChar(u) || u == '-' || u == '.' || (u >= '0' && u <= '9') || u == 0xB7 ||
+           (u >= 0x300 && u <= 0x36F) || (u >= 0x203F && u <= 0x2040);
+}
+
+// XML 1.0 Name. The stream reader checks element names but lets attribute
+// names pass that strict readers refuse.
+bool isXmlName(const QString& qsName)
+{
+    const QVector<uint> codePoints = qsName.toUcs4();
+    if (codePoints.isEmpty() || !isNameStartChar(codePoints.first())) {
+        return false;
+    }
+    return std::all_of(codePoints.begin() + 1, codePoints.end(), isNameChar);
 }
 
 // The encoding that a byte order mark or the XML declaration names; UTF-8
@@ -172,8 +202,12 @@ private:
         }
         const QXmlStreamAttributes attributes = m_reader.attributes();
         for (const QXmlStreamAttribute& attribute : attributes) {
-            element.setAttribute(attribute.qualifiedName().toString(),
-                                 attribute.value().toString());
+            const QString qsName = attribute.qualifiedName().toString();
+            if (!isXmlName(qsName)) {
+                m_reader.raiseError(QStringLiteral("Invalid attribute name"));
+                return;
+            }
+            element.setAttribute(qsName, attribute.value().toString());
         }
         m_current = append(element);
     }
