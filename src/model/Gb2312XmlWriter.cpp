@@ -96,11 +96,8 @@ bool Serializer::writeLeaf(const QDomNode& node)
         }
         m_out += "/>";
     } else if (node.isText()) {
-        // Text outside the root is no part of a document; CDATA is written
-        // as text, since a CDATA section cannot hold references.
-        if (m_vHoldsText.size() > 1) {
-            appendEscaped(node.nodeValue(), false);
-        }
+        // CDATA too: a CDATA section cannot hold references.
+        appendEscaped(node.nodeValue(), false);
         return true;
     } else if (node.isComment()) {
         m_out += "<!--";
