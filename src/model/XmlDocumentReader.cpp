@@ -76,12 +76,6 @@ QByteArray declaredEncoding(const QByteArray& content)
     return match.hasMatch() ? match.captured(2).toLatin1() : QByteArrayLiteral("UTF-8");
 }
 
-bool isGb2312(const QByteArray& encoding)
-{
-    return encoding.compare("GB2312", Qt::CaseInsensitive) == 0 ||
-           encoding.compare("EUC-CN", Qt::CaseInsensitive) == 0;
-}
-
 bool decodeGb2312(const QByteArray& content, QString& text)
 {
     const Gb2312Table& table = Gb2312Table::instance();
@@ -110,7 +104,7 @@ bool decodeGb2312(const QByteArray& content, QString& text)
 bool decode(const QByteArray& content, QString& text)
 {
     const QByteArray encoding = declaredEncoding(content);
-    if (isGb2312(encoding)) {
+    if (encoding.compare("GB2312", Qt::CaseInsensitive) == 0) {
         return decodeGb2312(content, text);
     }
     QTextCodec* pCodec = QTextCodec::codecForName(encoding);

@@ -99,6 +99,8 @@ private slots:
             << QByteArray(
                    "<?xml version=\"1.0\" encoding=\"GB2312\"?><r>\xA2\xA1\xA1\xA4\xB6\xAB</r>")
             << QByteArray("<r>ⅰ·东</r>");
+        QTest::newRow("UTF-16 with byte order mark")
+            << QByteArray("\xFF\xFE<\0r\0>\0\x1C\x4E<\0/\0r\0>\0", 18) << QByteArray("<r>东</r>");
         QTest::newRow("namespaces")
             << QByteArray("<t:Tasks xmlns:t=\"urn:t\" xmlns=\"urn:d\"><Task/></t:Tasks>")
             << QByteArray("<t:Tasks xmlns=\"urn:d\" xmlns:t=\"urn:t\">\n<Task/>\n</t:Tasks>");
@@ -232,6 +234,10 @@ private slots:
         QTest::newRow("Task.xml UTF-8 declared GB2312") << "Task.xml" << utf8InGb2312 << "damaged";
         QTest::newRow("Task.xml lone GB2312 lead byte")
             << "Task.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?><T>\xB6</T>")
+            << "damaged";
+        QTest::newRow("Task.xml GBK code outside GB2312")
+            << "Task.xml"
+            << QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?><T>\x81\xA1</T>")
             << "damaged";
         QTest::newRow("Task.xml bad UTF-8")
             << "Task.xml" << QByteArray("<T>\xC3(</T>") << "damaged";
