@@ -25,6 +25,9 @@ foreach(program ${_vardex_programs})
                  ${CMAKE_BINARY_DIR}/launchers/${program} @ONLY)
   install(PROGRAMS ${CMAKE_BINARY_DIR}/launchers/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
+# vardex-calc reads the task file of the directory it is started in and needs
+# none of the application directory: no launcher.
+install(TARGETS vardex-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/vardex.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/images/VEX-Calculate.png

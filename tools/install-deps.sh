@@ -11,5 +11,6 @@ apt-get install -y --no-install-recommends \
   libqt5sql5 libqt5svg5 \
   xvfb xauth x11-utils \
   libfreexl-dev libxml2-utils libxml2-dev \
+  libreoffice-calc-nogui python3-xlrd \
   clang libclang-rt-14-dev \
   fonts-wqy-zenhei fonts-dejavu-core

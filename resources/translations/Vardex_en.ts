@@ -110,6 +110,194 @@
     </message>
 </context>
 <context>
+    <name>CalcCommand</name>
+    <message>
+        <source>%1: no task named %2</source>
+        <translation>%1: no task named %2</translation>
+    </message>
+    <message>
+        <source>%1: there is no such task file</source>
+        <translation>%1: there is no such task file</translation>
+    </message>
+    <message>
+        <source>%1: the task file is damaged (not well-formed XML); it was left as it is</source>
+        <translation>%1: the task file is damaged (not well-formed XML); it was left as it is</translation>
+    </message>
+    <message>
+        <source>%1: the task file cannot be read</source>
+        <translation>%1: the task file cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Computes for the tasks of a Vardex task file what the Vardex window shows: the network bandwidth, the hard-disk capacity for record times and the number of NVRs of a recorder model. The task file is only read, never written.</source>
+        <translation>Computes for the tasks of a Vardex task file what the Vardex window shows: the network bandwidth, the hard-disk capacity for record times and the number of NVRs of a recorder model. The task file is only read, never written.</translation>
+    </message>
+    <message>
+        <source>Only this task (repeatable); default every task, in file order.</source>
+        <translation>Only this task (repeatable); default every task, in file order.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Record times in days, 1 to 365, comma-separated (default 1): one capacity per value.</source>
+        <translation>Record times in days, 1 to 365, comma-separated (default 1): one capacity per value.</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation>LIST</translation>
+    </message>
+    <message>
+        <source>Recorder model for the NVR count (default: the first model, as in the window).</source>
+        <translation>Recorder model for the NVR count (default: the first model, as in the window).</translation>
+    </message>
+    <message>
+        <source>Also give, per task, the days of recording that a disk of SIZE holds, e.g. 24TB or 8000GB (1 TB = 1000 GB).</source>
+        <translation>Also give, per task, the days of recording that a disk of SIZE holds, e.g. 24TB or 8000GB (1 TB = 1000 GB).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>List the recorder models (name, channels, bandwidth in Kbps) and exit.</source>
+        <translation>List the recorder models (name, channels, bandwidth in Kbps) and exit.</translation>
+    </message>
+    <message>
+        <source>Output format: table (default), json or csv.</source>
+        <translation>Output format: table (default), json or csv.</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>The task file; default Task.xml in the current directory.</source>
+        <translation>The task file; default Task.xml in the current directory.</translation>
+    </message>
+    <message>
+        <source>only one task file can be read, not %1</source>
+        <translation>only one task file can be read, not %1</translation>
+    </message>
+    <message>
+        <source>Results, per task, as the window shows them:
+  Task, Type       the task&apos;s name and type: Normal Task, Standard Definition
+                   Task or High Definition Task
+  IPC, DVR         the number of IPC and of DVR device groups
+  Bitrate(Kbps)    the total stream bitrate: over all stream groups, the
+                   number of streams times their bitrate, in Kbps
+  Bandwidth        the network bandwidth that bitrate needs at 70 % load,
+                   rounded up, in Kbps, Mbps or Gbps (1 Mbps = 1024 Kbps,
+                   1 Gbps = 1024 Mbps); 0Gbps above 2000 Gbps
+  Bandwidth(Kbps)  the same bandwidth in whole Kbps (0 where 0Gbps is shown)
+  Days             a record time given with --days
+  HDD Capacity     the disk capacity that record time needs, in TB above
+                   1 TB, else in GB (1 TB = 1000 GB); 0GB above 20000 TB
+  Capacity(GB)     the same capacity in GB
+  NVR Type         the recorder model given with --model
+  NVR Number       how many recorders of that model take every camera of
+                   the IPC device groups; instead the window&apos;s error text
+                   when there are more than 1000000 cameras or one camera
+                   sends more than the model takes
+  Days on SIZE     with --disk: the most whole days of recording whose
+                   capacity fits the disk; &gt;365 when it holds more
+</source>
+        <translation>Results, per task, as the window shows them:
+  Task, Type       the task&apos;s name and type: Normal Task, Standard Definition
+                   Task or High Definition Task
+  IPC, DVR         the number of IPC and of DVR device groups
+  Bitrate(Kbps)    the total stream bitrate: over all stream groups, the
+                   number of streams times their bitrate, in Kbps
+  Bandwidth        the network bandwidth that bitrate needs at 70 % load,
+                   rounded up, in Kbps, Mbps or Gbps (1 Mbps = 1024 Kbps,
+                   1 Gbps = 1024 Mbps); 0Gbps above 2000 Gbps
+  Bandwidth(Kbps)  the same bandwidth in whole Kbps (0 where 0Gbps is shown)
+  Days             a record time given with --days
+  HDD Capacity     the disk capacity that record time needs, in TB above
+                   1 TB, else in GB (1 TB = 1000 GB); 0GB above 20000 TB
+  Capacity(GB)     the same capacity in GB
+  NVR Type         the recorder model given with --model
+  NVR Number       how many recorders of that model take every camera of
+                   the IPC device groups; instead the window&apos;s error text
+                   when there are more than 1000000 cameras or one camera
+                   sends more than the model takes
+  Days on SIZE     with --disk: the most whole days of recording whose
+                   capacity fits the disk; &gt;365 when it holds more
+</translation>
+    </message>
+    <message>
+        <source>Formats:
+  table  the columns above; a task&apos;s own results stand on the row of its
+         first record time
+  json   one array of task objects with name, type, typeCode, ipcGroups,
+         dvrGroups, bitrateKbps, bandwidth, bandwidthKbps, capacities (days,
+         capacity, gb), nvrModel, nvrCount, nvrError (null without error)
+         and, with --disk, disk (size, gb, days, beyond365)
+  csv    RFC 4180: a header row, then one row per task and record time with
+         task, type, type_code, ipc_groups, dvr_groups, bitrate_kbps,
+         bandwidth, bandwidth_kbps, record_days, capacity, capacity_gb,
+         nvr_model, nvr_count, nvr_error, disk_gb, disk_days, disk_beyond_365
+  JSON and CSV are UTF-8; numbers are numbers, the window&apos;s texts strings.
+</source>
+        <translation>Formats:
+  table  the columns above; a task&apos;s own results stand on the row of its
+         first record time
+  json   one array of task objects with name, type, typeCode, ipcGroups,
+         dvrGroups, bitrateKbps, bandwidth, bandwidthKbps, capacities (days,
+         capacity, gb), nvrModel, nvrCount, nvrError (null without error)
+         and, with --disk, disk (size, gb, days, beyond365)
+  csv    RFC 4180: a header row, then one row per task and record time with
+         task, type, type_code, ipc_groups, dvr_groups, bitrate_kbps,
+         bandwidth, bandwidth_kbps, record_days, capacity, capacity_gb,
+         nvr_model, nvr_count, nvr_error, disk_gb, disk_days, disk_beyond_365
+  JSON and CSV are UTF-8; numbers are numbers, the window&apos;s texts strings.
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  done
+  1  bad usage: an unknown option, a record time out of range, a size that
+     cannot be read, an unknown model
+  2  the task file is missing, unreadable or damaged; it is left as it is
+  3  a task given with --task is not in the file
+</source>
+        <translation>Exit status:
+  0  done
+  1  bad usage: an unknown option, a record time out of range, a size that
+     cannot be read, an unknown model
+  2  the task file is missing, unreadable or damaged; it is left as it is
+  3  a task given with --task is not in the file
+</translation>
+    </message>
+    <message>
+        <source>--days: %1 is not a record time of 1 to 365 days</source>
+        <translation>--days: %1 is not a record time of 1 to 365 days</translation>
+    </message>
+    <message>
+        <source>--model: there is no recorder model %1; --models lists them</source>
+        <translation>--model: there is no recorder model %1; --models lists them</translation>
+    </message>
+    <message>
+        <source>--disk: %1 is not a disk size such as 24TB or 8000GB</source>
+        <translation>--disk: %1 is not a disk size such as 24TB or 8000GB</translation>
+    </message>
+    <message>
+        <source>--format: %1 is not one of table, json, csv</source>
+        <translation>--format: %1 is not one of table, json, csv</translation>
+    </message>
+</context>
+<context>
     <name>DeviceList</name>
     <message>
         <source>DeviceListWidget</source>
@@ -145,6 +333,10 @@
     <message>
         <source>Adding failed.</source>
         <translation>Adding failed.</translation>
+    </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>Up to 1000 stream groups can be added to a device.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +703,22 @@
         <source>Device Count Ranges [1~999]</source>
         <translation>Device Count Ranges [1~999]</translation>
     </message>
+    <message>
+        <source>New Task</source>
+        <translation>New Task</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>Edit Task</translation>
+    </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>The task name contains control or invalid characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>The remark contains control or invalid characters that cannot be saved.</translation>
+    </message>
 </context>
 <context>
     <name>PrintWidget</name>
@@ -573,6 +781,22 @@
     <message>
         <source>Bandwidth:</source>
         <translation>Bandwidth:</translation>
+    </message>
+    <message>
+        <source>Please enter a file name.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>A file name can not contain \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>A file name can not contain \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>A file name can not end with a dot or a space.</source>
+        <translation>A file name can not end with a dot or a space.</translation>
+    </message>
+    <message>
+        <source>This file name is reserved by the system.</source>
+        <translation>This file name is reserved by the system.</translation>
     </message>
 </context>
 <context>
@@ -764,6 +988,72 @@
     <message>
         <source>KV-Z64-7</source>
         <translation>KV-Z64-7</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Task</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Bitrate(Kbps)</source>
+        <translation>Bitrate(Kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Bandwidth(Kbps)</source>
+        <translation>Bandwidth(Kbps)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>HDD Capacity</source>
+        <translation>HDD Capacity</translation>
+    </message>
+    <message>
+        <source>Capacity(GB)</source>
+        <translation>Capacity(GB)</translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation>NVR Type</translation>
+    </message>
+    <message>
+        <source>NVR Number</source>
+        <translation>NVR Number</translation>
+    </message>
+    <message>
+        <source>Days on %1</source>
+        <translation>Days on %1</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+</context>
+<context>
+    <name>TaskInfo</name>
+    <message>
+        <source>Unknown Task Type %1</source>
+        <translation>Unknown Task Type %1</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,189 @@
     </message>
 </context>
 <context>
+    <name>CalcCommand</name>
+    <message>
+        <source>%1: no task named %2</source>
+        <translation>%1：没有名为%2的任务</translation>
+    </message>
+    <message>
+        <source>%1: there is no such task file</source>
+        <translation>%1：没有这个任务文件</translation>
+    </message>
+    <message>
+        <source>%1: the task file is damaged (not well-formed XML); it was left as it is</source>
+        <translation>%1：任务文件已损坏（不是格式正确的XML），文件保持原样</translation>
+    </message>
+    <message>
+        <source>%1: the task file cannot be read</source>
+        <translation>%1：无法读取任务文件</translation>
+    </message>
+</context>
+<context>
+    <name>CalcOptions</name>
+    <message>
+        <source>Computes for the tasks of a Vardex task file what the Vardex window shows: the network bandwidth, the hard-disk capacity for record times and the number of NVRs of a recorder model. The task file is only read, never written.</source>
+        <translation>为Vardex任务文件中的任务计算Vardex窗口显示的结果：网络带宽、各录像时间所需的硬盘容量以及所需某一型号录像机的台数。任务文件只读，从不写入。</translation>
+    </message>
+    <message>
+        <source>Only this task (repeatable); default every task, in file order.</source>
+        <translation>只计算此任务（可重复）；默认按文件顺序计算所有任务。</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Record times in days, 1 to 365, comma-separated (default 1): one capacity per value.</source>
+        <translation>录像时间（天），1到365，以逗号分隔（默认1）：每个值给出一个容量。</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>Recorder model for the NVR count (default: the first model, as in the window).</source>
+        <translation>计算NVR数量所用的录像机型号（默认：第一个型号，与窗口相同）。</translation>
+    </message>
+    <message>
+        <source>Also give, per task, the days of recording that a disk of SIZE holds, e.g. 24TB or 8000GB (1 TB = 1000 GB).</source>
+        <translation>同时给出每个任务在容量为SIZE的硬盘上可录像的天数，例如24TB或8000GB（1 TB = 1000 GB）。</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>List the recorder models (name, channels, bandwidth in Kbps) and exit.</source>
+        <translation>列出录像机型号（名称、通道数、带宽，单位Kbps）后退出。</translation>
+    </message>
+    <message>
+        <source>Output format: table (default), json or csv.</source>
+        <translation>输出格式：table（默认）、json或csv。</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>显示此帮助后退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>显示版本后退出。</translation>
+    </message>
+    <message>
+        <source>The task file; default Task.xml in the current directory.</source>
+        <translation>任务文件；默认为当前目录下的Task.xml。</translation>
+    </message>
+    <message>
+        <source>only one task file can be read, not %1</source>
+        <translation>只能读取一个任务文件，而不是%1个</translation>
+    </message>
+    <message>
+        <source>Results, per task, as the window shows them:
+  Task, Type       the task&apos;s name and type: Normal Task, Standard Definition
+                   Task or High Definition Task
+  IPC, DVR         the number of IPC and of DVR device groups
+  Bitrate(Kbps)    the total stream bitrate: over all stream groups, the
+                   number of streams times their bitrate, in Kbps
+  Bandwidth        the network bandwidth that bitrate needs at 70 % load,
+                   rounded up, in Kbps, Mbps or Gbps (1 Mbps = 1024 Kbps,
+                   1 Gbps = 1024 Mbps); 0Gbps above 2000 Gbps
+  Bandwidth(Kbps)  the same bandwidth in whole Kbps (0 where 0Gbps is shown)
+  Days             a record time given with --days
+  HDD Capacity     the disk capacity that record time needs, in TB above
+                   1 TB, else in GB (1 TB = 1000 GB); 0GB above 20000 TB
+  Capacity(GB)     the same capacity in GB
+  NVR Type         the recorder model given with --model
+  NVR Number       how many recorders of that model take every camera of
+                   the IPC device groups; instead the window&apos;s error text
+                   when there are more than 1000000 cameras or one camera
+                   sends more than the model takes
+  Days on SIZE     with --disk: the most whole days of recording whose
+                   capacity fits the disk; &gt;365 when it holds more
+</source>
+        <translation>每个任务的结果，与窗口显示的相同：
+  任务、类型       任务的名称和类型：普通任务、标清任务或高清任务
+  IPC、DVR         IPC设备组和DVR设备组的数量
+  码率(Kbps)       总码率：所有码流组的码流数乘以码率之和，单位Kbps
+  带宽             该码率在70 %负载下所需的网络带宽，向上取整，单位为Kbps、
+                   Mbps或Gbps（1 Mbps = 1024 Kbps，1 Gbps = 1024 Mbps）；
+                   超过2000 Gbps时为0Gbps
+  带宽(Kbps)       同一带宽，以整数Kbps表示（显示0Gbps时为0）
+  天数             用--days给出的录像时间
+  硬盘容量         该录像时间所需的硬盘容量，超过1 TB时以TB表示，否则以
+                   GB表示（1 TB = 1000 GB）；超过20000 TB时为0GB
+  容量(GB)         同一容量，以GB表示
+  NVR型号          用--model给出的录像机型号
+  NVR数量          容纳各IPC设备组全部摄像机所需的该型号录像机台数；摄像机
+                   多于1000000台或某台摄像机的码率超过该型号带宽时，改为
+                   窗口的错误提示
+  SIZE可录天数     使用--disk时：容量不超过该硬盘的最多整天录像天数；
+                   能录更多天时为&gt;365
+</translation>
+    </message>
+    <message>
+        <source>Formats:
+  table  the columns above; a task&apos;s own results stand on the row of its
+         first record time
+  json   one array of task objects with name, type, typeCode, ipcGroups,
+         dvrGroups, bitrateKbps, bandwidth, bandwidthKbps, capacities (days,
+         capacity, gb), nvrModel, nvrCount, nvrError (null without error)
+         and, with --disk, disk (size, gb, days, beyond365)
+  csv    RFC 4180: a header row, then one row per task and record time with
+         task, type, type_code, ipc_groups, dvr_groups, bitrate_kbps,
+         bandwidth, bandwidth_kbps, record_days, capacity, capacity_gb,
+         nvr_model, nvr_count, nvr_error, disk_gb, disk_days, disk_beyond_365
+  JSON and CSV are UTF-8; numbers are numbers, the window&apos;s texts strings.
+</source>
+        <translation>格式：
+  table  上述各列；任务本身的结果写在其第一个录像时间所在的行
+  json   一个任务对象数组，包含name、type、typeCode、ipcGroups、
+         dvrGroups、bitrateKbps、bandwidth、bandwidthKbps、capacities（days、
+         capacity、gb）、nvrModel、nvrCount、nvrError（无错误时为null），
+         使用--disk时还有disk（size、gb、days、beyond365）
+  csv    RFC 4180：先是标题行，然后每个任务的每个录像时间一行，包含
+         task、type、type_code、ipc_groups、dvr_groups、bitrate_kbps、
+         bandwidth、bandwidth_kbps、record_days、capacity、capacity_gb、
+         nvr_model、nvr_count、nvr_error、disk_gb、disk_days、disk_beyond_365
+  JSON和CSV均为UTF-8编码；数值写为数字，窗口的文字写为字符串。
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0  done
+  1  bad usage: an unknown option, a record time out of range, a size that
+     cannot be read, an unknown model
+  2  the task file is missing, unreadable or damaged; it is left as it is
+  3  a task given with --task is not in the file
+</source>
+        <translation>退出状态：
+  0  完成
+  1  用法错误：未知选项、录像时间超出范围、无法识别的容量、未知型号
+  2  任务文件不存在、无法读取或已损坏；文件保持原样
+  3  用--task给出的任务不在文件中
+</translation>
+    </message>
+    <message>
+        <source>--days: %1 is not a record time of 1 to 365 days</source>
+        <translation>--days：%1不是1到365天之间的录像时间</translation>
+    </message>
+    <message>
+        <source>--model: there is no recorder model %1; --models lists them</source>
+        <translation>--model：没有录像机型号%1；--models可列出所有型号</translation>
+    </message>
+    <message>
+        <source>--disk: %1 is not a disk size such as 24TB or 8000GB</source>
+        <translation>--disk：%1不是硬盘容量，应类似24TB或8000GB</translation>
+    </message>
+    <message>
+        <source>--format: %1 is not one of table, json, csv</source>
+        <translation>--format：%1不是table、json、csv之一</translation>
+    </message>
+</context>
+<context>
     <name>DeviceList</name>
     <message>
         <source>DeviceListWidget</source>
@@ -145,6 +328,10 @@
     <message>
         <source>Adding failed.</source>
         <translation>添加失败。</translation>
+    </message>
+    <message>
+        <source>Up to 1000 stream groups can be added to a device.</source>
+        <translation>每个设备最多可添加1000个码流组。</translation>
     </message>
 </context>
 <context>
@@ -511,6 +698,22 @@
         <source>Device Count Ranges [1~999]</source>
         <translation>设备数量范围 [1~999]</translation>
     </message>
+    <message>
+        <source>New Task</source>
+        <translation>新建任务</translation>
+    </message>
+    <message>
+        <source>Edit Task</source>
+        <translation>编辑任务</translation>
+    </message>
+    <message>
+        <source>The task name contains control or invalid characters that cannot be saved.</source>
+        <translation>任务名称包含无法保存的控制字符或无效字符。</translation>
+    </message>
+    <message>
+        <source>The remark contains control or invalid characters that cannot be saved.</source>
+        <translation>备注包含无法保存的控制字符或无效字符。</translation>
+    </message>
 </context>
 <context>
     <name>PrintWidget</name>
@@ -573,6 +776,22 @@
     <message>
         <source>Bandwidth:</source>
         <translation>带宽：</translation>
+    </message>
+    <message>
+        <source>Please enter a file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>A file name can not contain \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>文件名不能包含 \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>A file name can not end with a dot or a space.</source>
+        <translation>文件名不能以点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>This file name is reserved by the system.</source>
+        <translation>该文件名已被系统保留。</translation>
     </message>
 </context>
 <context>
@@ -764,6 +983,72 @@
     <message>
         <source>KV-Z64-7</source>
         <translation>KV-Z64-7</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Task</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Bitrate(Kbps)</source>
+        <translation>码率(Kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Bandwidth(Kbps)</source>
+        <translation>带宽(Kbps)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>天数</translation>
+    </message>
+    <message>
+        <source>HDD Capacity</source>
+        <translation>硬盘容量</translation>
+    </message>
+    <message>
+        <source>Capacity(GB)</source>
+        <translation>容量(GB)</translation>
+    </message>
+    <message>
+        <source>NVR Type</source>
+        <translation>NVR型号</translation>
+    </message>
+    <message>
+        <source>NVR Number</source>
+        <translation>NVR数量</translation>
+    </message>
+    <message>
+        <source>Days on %1</source>
+        <translation>%1可录天数</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+</context>
+<context>
+    <name>TaskInfo</name>
+    <message>
+        <source>Unknown Task Type %1</source>
+        <translation>未知任务类型%1</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,8 @@ BandwidthCalculateWidget::BandwidthCalculateWidget(QWidget* parent)
 {
     m_pUi->setupUi(this);
     setResultLabelStyle(m_pUi->labelBandwidthDecription, m_pUi->labelBandiwth);
-    m_pUi->labelBandiwth->setText(QStringLiteral("0") + tr("Kbps"));
+    m_pUi->labelBandiwth->setText(
+        BandwidthCalculator::resultText(0.0, BandwidthCalculator::UnitKbps));
 }
 
 BandwidthCalculateWidget::~BandwidthCalculateWidget()
@@ -19,34 +20,15 @@ void BandwidthCalculateWidget::showBandwidth(std::vector<BandWidth>& vsBandWidth
 {
     int iUnit = BandwidthCalculator::UnitGbps;
     const double dValue = m_calculator.CalculateBandwidth(vsBandWidth, iUnit);
-    showResult(dValue, iUnit);
+    m_pUi->labelBandiwth->setText(BandwidthCalculator::resultText(dValue, iUnit));
 }
 
 void BandwidthCalculateWidget::showBandwidth(double dBandWidth)
 {
-    int iUnit = BandwidthCalculator::UnitGbps;
-    const double dValue = m_calculator.CalculateBandwidth(dBandWidth, iUnit);
-    showResult(dValue, iUnit);
+    m_pUi->labelBandiwth->setText(m_calculator.bandwidthText(dBandWidth));
 }
 
 void BandwidthCalculateWidget::slotPrintInfo()
 {
     emit signalPrintInfo(m_pUi->labelBandiwth->text());
-}
-
-void BandwidthCalculateWidget::showResult(double dValue, int iUnit)
-{
-    QString qsUnit;
-    switch (iUnit) {
-    case BandwidthCalculator::UnitMbps:
-        qsUnit = tr("Mbps");
-        break;
-    case BandwidthCalculator::UnitKbps:
-        qsUnit = tr("Kbps");
-        break;
-    default:
-        qsUnit = tr("Gbps");
-        break;
-    }
-    m_pUi->labelBandiwth->setText(QString::number(dValue, 'g', 6) + qsUnit);
 }

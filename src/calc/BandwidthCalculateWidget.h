@@ -30,8 +30,6 @@ public slots:
     void slotPrintInfo();
 
 private:
-    void showResult(double dValue, int iUnit);
-
     Ui::BandwidthCalculateWidget* m_pUi;
     BandwidthCalculator m_calculator;
 };

@@ -1,6 +1,6 @@
 #include "calc/BandwidthCalculator.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -59,4 +59,30 @@ double BandwidthCalculator::CalculateBandwidth(double dBitRate, int& iUnit) cons
     }
     iUnit = UnitKbps;
     return dRequired;
+}
+
+QString BandwidthCalculator::bandwidthText(double dBitRate) const
+{
+    int iUnit = UnitGbps;
+    const double dValue = CalculateBandwidth(dBitRate, iUnit);
+    return resultText(dValue, iUnit);
+}
+
+double BandwidthCalculator::requiredKbps(double dBitRate) const
+{
+    int iUnit = UnitGbps;
+    return CalculateBandwidth(dBitRate, iUnit) > 0.0 ? std::ceil(dBitRate / kLoadFactor) : 0.0;
+}
+
+QString BandwidthCalculator::resultText(double dValue, int iUnit)
+{
+    // The page's translation context, so that its translations apply.
+    const char* pszUnit = QT_TRANSLATE_NOOP("BandwidthCalculateWidget", "Gbps");
+    if (iUnit == UnitMbps) {
+        pszUnit = QT_TRANSLATE_NOOP("BandwidthCalculateWidget", "Mbps");
+    } else if (iUnit == UnitKbps) {
+        pszUnit = QT_TRANSLATE_NOOP("BandwidthCalculateWidget", "Kbps");
+    }
+    return QString::number(dValue, 'g', 6) +
+           QCoreApplication::translate("BandwidthCalculateWidget", pszUnit);
 }

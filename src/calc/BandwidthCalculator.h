@@ -3,6 +3,8 @@
 
 #include "model/BandWidth.h"
 
+#include <QString>
+
 #include <vector>
 
 // Turns a total stream bitrate (Kbps) into the network bandwidth the links need
@@ -22,6 +24,15 @@ public:
     double CalculateBandwidth(const std::vector<BandWidth>& vsBandWidth, int& iUnit) const;
     // Bandwidth for a total bitrate in Kbps.
     double CalculateBandwidth(double dBitRate, int& iUnit) const;
+
+    // The bandwidth for a total bitrate in Kbps as the bandwidth page shows
+    // it, e.g. "11.5Mbps".
+    QString bandwidthText(double dBitRate) const;
+    // The required bandwidth in whole Kbps, unscaled; 0 where the page shows
+    // 0Gbps (a negative total, or more than kMaxGbps).
+    double requiredKbps(double dBitRate) const;
+    // A value and unit code of CalculateBandwidth() as the page shows them.
+    static QString resultText(double dValue, int iUnit);
 
     // The largest Gbps value shown; anything above is shown as 0Gbps.
     static constexpr double kMaxGbps = 2000.0;

@@ -1,5 +1,7 @@
 #include "calc/HDDCapacityCalculator.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <iterator>
 
@@ -16,18 +18,45 @@ static_assert(std::size(kIpcBase) == std::size(kDvrBase), "one base per resoluti
 
 // 1 / 0.997: the file system's overhead on the raw stream volume.
 constexpr double kOverhead = 1.0030090270812437;
+constexpr int kHoursPerDay = 24;
+
+// The capacity formula, before the shown range is applied.
+double gigabytesFor(double dBitRate, int iHours)
+{
+    return static_cast<double>(iHours) * (dBitRate * 3600.0) * kOverhead / 8000000.0 * 1.024;
+}
 
 } // namespace
 
 void HDDCapacityCalculator::CalculateCapacity(double dBitRate, int iHours, double& dTB,
                                               double& dGB) const
 {
-    dGB = static_cast<double>(iHours) * (dBitRate * 3600.0) * kOverhead / 8000000.0 * 1.024;
+    dGB = gigabytesFor(dBitRate, iHours);
     dTB = dGB / 1000.0;
     if (!(dTB >= 0.0 && dTB <= kMaxTB)) {
         dTB = 0.0;
         dGB = 0.0;
     }
+}
+
+QString HDDCapacityCalculator::capacityText(double dTB, double dGB)
+{
+    // The page's translation context, so that its translations apply.
+    if (dTB > 1.0) {
+        return QString::number(dTB, 'g', 6) +
+               QCoreApplication::translate("HDDCapacityWidget", "TB");
+    }
+    return QString::number(dGB, 'g', 6) + QCoreApplication::translate("HDDCapacityWidget", "GB");
+}
+
+int HDDCapacityCalculator::recordDaysThatFit(double dBitRate, double dDiskGB) const
+{
+    int iDays = 0;
+    while (iDays <= kMaxRecordDays &&
+           gigabytesFor(dBitRate, (iDays + 1) * kHoursPerDay) <= dDiskGB) {
+        ++iDays;
+    }
+    return iDays;
 }
 
 double HDDCapacityCalculator::GetDefaultBitrate(int iDeviceType, int iVideoStandard,

@@ -62,9 +62,7 @@ void HDDCapacityWidget::slotBitRateChanged(double iBitRate)
     double dTB = 0.0;
     double dGB = 0.0;
     m_calculator.CalculateCapacity(iBitRate, recordHours(), dTB, dGB);
-    const QString qsCapacity = dTB > 1.0 ? QString::number(dTB, 'g', 6) + tr("TB")
-                                         : QString::number(dGB, 'g', 6) + tr("GB");
-    m_pUi->labelCapacityNum->setText(qsCapacity);
+    m_pUi->labelCapacityNum->setText(HDDCapacityCalculator::capacityText(dTB, dGB));
 }
 
 void HDDCapacityWidget::OnEditMonthChanged(const QString& qsMonth)
@@ -125,7 +123,7 @@ void HDDCapacityWidget::disconnectEdits()
 
 void HDDCapacityWidget::checkRecordTime()
 {
-    if (countOf(m_pUi->editDay->text()) <= kMaxRecordDays) {
+    if (countOf(m_pUi->editDay->text()) <= HDDCapacityCalculator::kMaxRecordDays) {
         emit signalBitRateChanged(0.0);
         return;
     }

@@ -17,8 +17,6 @@ public:
     explicit HDDCapacityWidget(QWidget* parent = nullptr);
     ~HDDCapacityWidget() override;
 
-    static constexpr int kMaxRecordDays = 365;
-
 signals:
     // A request for a fresh total; always emitted with 0.0.
     void signalBitRateChanged(double iBitRate);
@@ -37,7 +35,7 @@ private:
     // The edits write each other; while one slot writes, none of them runs.
     void connectEdits();
     void disconnectEdits();
-    // Warns and resets a record time beyond kMaxRecordDays, else asks for a
+    // Warns and resets a record time beyond the longest one, else asks for a
     // fresh total.
     void checkRecordTime();
     int recordHours() const;

@@ -86,11 +86,5 @@ int NVRCalculateWidget::countOnWorkerThread(const std::vector<NvrBandWidth>& vsB
 
 void NVRCalculateWidget::reportError(int iResult)
 {
-    if (iResult == NvrCalculator::ResultTooManyDevices) {
-        CWarnDlg::Information(tr("Error"),
-                              tr("The sum of IPC number can not be bigger than 1000000"), this);
-    } else if (iResult == NvrCalculator::ResultBitrateTooHigh) {
-        CWarnDlg::Information(tr("Error"),
-                              tr("The Bit Rate of IPC Typeis bigger than NVR Bandwidth"), this);
-    }
+    CWarnDlg::Information(tr("Error"), NvrCalculator::errorText(iResult), this);
 }

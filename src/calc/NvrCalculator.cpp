@@ -2,6 +2,8 @@
 
 #include "calc/NvrModelTable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -16,6 +18,21 @@ bool isPlaceable(const NvrBandWidth& group)
 NvrCalculator::NvrCalculator()
 {
     NvrModelTable::fill();
+}
+
+QString NvrCalculator::errorText(int iResult)
+{
+    // The page's translation context, so that its translations apply.
+    switch (iResult) {
+    case ResultTooManyDevices:
+        return QCoreApplication::translate("NVRCalculateWidget",
+                                           "The sum of IPC number can not be bigger than 1000000");
+    case ResultBitrateTooHigh:
+        return QCoreApplication::translate("NVRCalculateWidget",
+                                           "The Bit Rate of IPC Typeis bigger than NVR Bandwidth");
+    default:
+        return QString();
+    }
 }
 
 int NvrCalculator::compute(const QString& qsModelName, const std::vector<NvrBandWidth>& vsBandWidth)

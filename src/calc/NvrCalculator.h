@@ -30,6 +30,9 @@ public:
     // a Result code. A model name not in the table accepts no bitrate at all.
     int compute(const QString& qsModelName, const std::vector<NvrBandWidth>& vsBandWidth);
 
+    // The NVR page's message for a negative result; empty for a count.
+    static QString errorText(int iResult);
+
 private:
     // Allocation of the entry list to recorders of the current model.
     int allocate();

@@ -42,9 +42,12 @@ CBaseDialog::~CBaseDialog()
     delete m_pUi;
 }
 
+// The frame draws its own title band; the window manager (task bar, window
+// switcher) shows the window title, which must read the same.
 void CBaseDialog::SetTitle(const QString& qsTitle)
 {
     m_pUi->pLabelTitle->setText(qsTitle);
+    setWindowTitle(qsTitle);
 }
 
 QString CBaseDialog::GetTitle() const

@@ -1,5 +1,6 @@
 #include "controls/CRegExpValidator.h"
 
+#include <QTextBoundaryFinder>
 #include <QTextCodec>
 
 CRegExpValidator::CRegExpValidator(uint uiMaxBytes, QObject* parent)
@@ -43,8 +44,13 @@ bool CRegExpValidator::exceedsByteLimit(const QString& qsInput) const
 QValidator::State CRegExpValidator::dropTypedCharacter(QString& qsInput, int& iPos)
 {
     if (iPos > 0 && iPos <= qsInput.size()) {
-        qsInput.remove(iPos - 1, 1);
-        --iPos;
+        // The whole character: half of an emoji or a letter without its accent
+        // would be a different text, or one that cannot be stored.
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, qsInput);
+        characters.setPosition(iPos);
+        const int iStart = qMax(0, characters.toPreviousBoundary());
+        qsInput.remove(iStart, iPos - iStart);
+        iPos = iStart;
     }
     return Intermediate;
 }

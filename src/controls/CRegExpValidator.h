@@ -5,8 +5,9 @@
 
 // A validator whose regular expression lists what must NOT be typed, with an
 // optional limit on the text's length in bytes of the locale's encoding.
-// A refused character is the one just typed: it is removed and the cursor
-// steps back, so the rest of the text stays.
+// A refused character is the one just typed: it is removed whole (an emoji
+// or an accented letter with it) and the cursor steps back, so the rest of
+// the text stays.
 class CRegExpValidator : public QRegExpValidator
 {
     Q_OBJECT

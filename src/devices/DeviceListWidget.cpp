@@ -138,6 +138,12 @@ void DeviceListWidget::addDevice()
 
 void DeviceListWidget::addStreamGroup(const QModelIndex& qIndex, const QString& qsDeviceId)
 {
+    // Refused before the dialog opens, so that nothing is typed in vain.
+    if (m_pModel->rowCount(qIndex.sibling(qIndex.row(), 0)) >= DeviceGroupInfo::kMaxStreamGroups) {
+        CWarnDlg::Information(tr("Information"),
+                              tr("Up to 1000 stream groups can be added to a device."), this);
+        return;
+    }
     StreamGroupInfo stream;
     {
         NewStreamGroupWidget dialog(qsDeviceId.left(3), videoStandard());

@@ -39,7 +39,17 @@ bool ExcelSqlResult::exec()
     }
     QStringList values;
     for (const ExcelSqlStatement::Value& value : m_statement.values()) {
-        values.append(value.bPlaceholder ? boundValue(value.qsText).toString() : value.qsText);
+        if (!value.bPlaceholder) {
+            values.append(value.qsText);
+            continue;
+        }
+        // Qt binds only the placeholders it found in its own reading of the
+        // statement; any other one, or one never bound, holds no value.
+        const QVariant bound = boundValue(value.qsText);
+        if (!bound.isValid()) {
+            return fail(QStringLiteral("no value is bound to %1").arg(value.qsText));
+        }
+        values.append(bound.toString());
     }
     QString qsError;
     if (!pDriver->database()->execute(m_statement, values, &qsError)) {

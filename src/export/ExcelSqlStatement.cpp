@@ -2,9 +2,7 @@
 
 #include <optional>
 
-// A recursive-descent parser over the statement text. A table name in
-// brackets may itself hold "]" (a task name is free text): it ends at the
-// first "]" after which the rest of the statement parses.
+// A recursive-descent parser over the statement text.
 class ExcelSqlParser
 {
 public:
@@ -15,10 +13,14 @@ public:
         ExcelSqlStatement statement;
         if (keyword("CREATE") && keyword("TABLE")) {
             statement.m_kind = ExcelSqlStatement::Kind::CreateTable;
-            parseAfterTableName(statement, &ExcelSqlParser::columnDefinitions);
+            if (tableName(statement) && columnDefinitions(statement)) {
+                end();
+            }
         } else if (keyword("INSERT") && keyword("INTO")) {
             statement.m_kind = ExcelSqlStatement::Kind::Insert;
-            parseAfterTableName(statement, &ExcelSqlParser::insertBody);
+            if (tableName(statement) && insertBody(statement)) {
+                end();
+            }
         } else {
             m_qsError = QStringLiteral("only CREATE TABLE and INSERT INTO are supported");
         }
@@ -30,40 +32,14 @@ public:
     }
 
 private:
-    using Rule = bool (ExcelSqlParser::*)(ExcelSqlStatement&);
-
-    void parseAfterTableName(ExcelSqlStatement& statement, Rule rest)
+    bool tableName(ExcelSqlStatement& statement)
     {
-        skipSpace();
-        if (peek() != QLatin1Char('[')) {
-            const std::optional<QString> name = identifier();
-            if (!name) {
-                fail(QStringLiteral("a table name is missing"));
-                return;
-            }
-            statement.m_qsTable = *name;
-            if ((this->*rest)(statement)) {
-                end();
-            }
-            return;
+        const std::optional<QString> name = identifier();
+        if (!name) {
+            return fail(QStringLiteral("a table name is missing"));
         }
-        const int start = m_pos + 1;
-        for (int close = m_qsSql.indexOf(QLatin1Char(']'), start); close >= 0;
-             close = m_qsSql.indexOf(QLatin1Char(']'), close + 1)) {
-            ExcelSqlParser attempt(m_qsSql);
-            attempt.m_pos = close + 1;
-            ExcelSqlStatement candidate = statement;
-            candidate.m_qsTable = m_qsSql.mid(start, close - start);
-            if ((attempt.*rest)(candidate) && attempt.end()) {
-                statement = candidate;
-                m_qsError.clear();
-                return;
-            }
-            m_qsError = attempt.m_qsError;
-        }
-        if (m_qsError.isEmpty()) {
-            fail(QStringLiteral("a \"]\" is missing"));
-        }
+        statement.m_qsTable = *name;
+        return true;
     }
 
     bool columnDefinitions(ExcelSqlStatement& statement)

@@ -8,8 +8,9 @@
 // The two statements a workbook takes:
 //   CREATE TABLE name (column type, ...)
 //   INSERT INTO name [(column, ...)] VALUES (value, ...)
-// Names are bare or enclosed in [], "" or ``; a value is a named placeholder
-// (":name") or a string literal ('text', '' for a quote).
+// Names are bare or enclosed in [], "" or `` (a doubled closing character
+// inside stands for itself, as "]]" in brackets); a value is a named
+// placeholder (":name") or a string literal ('text', '' for a quote).
 class ExcelSqlStatement
 {
 public:

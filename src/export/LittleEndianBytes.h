@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtEndian>
 
+#include <cstring>
+
 // Appends integers in the little-endian byte order of the workbook and
 // compound-file formats.
 namespace LittleEndianBytes {
@@ -25,6 +27,15 @@ inline void put32(QByteArray& bytes, quint32 value)
     char buffer[4];
     qToLittleEndian(value, buffer);
     bytes.append(buffer, 4);
+}
+
+inline void putDouble(QByteArray& bytes, double value)
+{
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    char buffer[8];
+    qToLittleEndian(bits, buffer);
+    bytes.append(buffer, 8);
 }
 
 } // namespace LittleEndianBytes

@@ -1,8 +1,10 @@
 #include "export/PrintWidget.h"
 
 #include "controls/CPathComboBox.h"
+#include "controls/CToolTip.h"
 #include "controls/CWarnDlg.h"
 #include "export/ExcelSqlDriver.h"
+#include "export/PortableFileName.h"
 
 #include "ui_PrintWidget.h"
 
@@ -57,10 +59,7 @@ PrintWidget::PrintWidget(QWidget* parent)
     m_pUi->comboBox->addItem(lastExportFolder());
 }
 
-PrintWidget::~PrintWidget()
-{
-    delete m_pUi;
-}
+PrintWidget::~PrintWidget() = default;
 
 void PrintWidget::SetTaskInfo(const QString& qsTaskName, const std::vector<PrintDevInfo>& vsDevInfo)
 {
@@ -95,6 +94,9 @@ void PrintWidget::showPathDialog()
 
 void PrintWidget::onClickExport()
 {
+    if (!checkFileName()) {
+        return;
+    }
     const QString qsPath = m_pUi->comboBox->currentText() + m_pUi->edtName->text();
     if (QFileInfo(qsPath).isFile()) {
         CWarnDlg question(this);
@@ -111,6 +113,32 @@ void PrintWidget::onClickExport()
     saved.ExecWarning(tr("Hint"), tr("Saved."));
     lastExportFolder() = m_pUi->comboBox->currentText();
     accept();
+}
+
+// A name that some system cannot hold is refused at the field before
+// anything is written or replaced.
+bool PrintWidget::checkFileName()
+{
+    QString qsFault;
+    switch (PortableFileName::check(m_pUi->edtName->text())) {
+    case PortableFileName::Fault::None:
+        return true;
+    case PortableFileName::Fault::Empty:
+        qsFault = tr("Please enter a file name.");
+        break;
+    case PortableFileName::Fault::ForbiddenCharacter:
+        qsFault = tr("A file name can not contain \\ / : * ? \" < > |");
+        break;
+    case PortableFileName::Fault::TrailingDotOrSpace:
+        qsFault = tr("A file name can not end with a dot or a space.");
+        break;
+    case PortableFileName::Fault::DeviceName:
+        qsFault = tr("This file name is reserved by the system.");
+        break;
+    }
+    QLineEdit* pField = m_pUi->edtName;
+    CToolTip::showText(pField->mapToGlobal(QPoint(0, 0)), qsFault, pField);
+    return false;
 }
 
 bool PrintWidget::writeSheet()
@@ -166,9 +194,18 @@ QString PrintWidget::connectionString() const
            m_pUi->comboBox->currentText() + qsFileName;
 }
 
+// The task name is free text: a "]" in it is doubled, as inside any
+// bracketed name, so that the driver reads the name where it ends.
+QString PrintWidget::quotedTableName() const
+{
+    QString qsName = m_qsTaskName;
+    return QLatin1Char('[') + qsName.replace(QLatin1Char(']'), QStringLiteral("]]")) +
+           QLatin1Char(']');
+}
+
 QString PrintWidget::createTableStatement() const
 {
-    return QStringLiteral("CREATE TABLE [%1] (").arg(m_qsTaskName) +
+    return QStringLiteral("CREATE TABLE %1 (").arg(quotedTableName()) +
            QStringLiteral("[Device Type] char(64), [Device Count] char(64), [Stream Count] "
                           "char(64), [Resolution] char(64), [Frame Rate] char(64), "
                           "[Bitrate(Kbps)] char(64), [Main Stream] char(64), [Sub Stream] "
@@ -178,7 +215,7 @@ QString PrintWidget::createTableStatement() const
 
 QString PrintWidget::insertStatement() const
 {
-    return QStringLiteral("INSERT INTO [%1] ").arg(m_qsTaskName) +
+    return QStringLiteral("INSERT INTO %1 ").arg(quotedTableName()) +
            QStringLiteral("(\"Device Type\", \"Device Count\", \"Stream Count\", \"Resolution\", "
                           "\"Frame Rate\",  \"Bitrate(Kbps)\", \"Main Stream\", \"Sub Stream\") "
                           "VALUES(:devicetype, :devicecout, :streamcount, :resolution, "

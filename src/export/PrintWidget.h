@@ -4,6 +4,7 @@
 #include "controls/CBaseDialog.h"
 #include "model/PrintDevInfo.h"
 
+#include <QScopedPointer>
 #include <QString>
 #include <QStringList>
 
@@ -37,14 +38,16 @@ public slots:
     void onClickExport();
 
 private:
+    bool checkFileName();
     bool writeSheet();
     QString connectionString() const;
+    QString quotedTableName() const;
     QString createTableStatement() const;
     QString insertStatement() const;
     QVector<QStringList> summaryRows() const;
     void showFailure();
 
-    Ui::PrintWidget* m_pUi;
+    QScopedPointer<Ui::PrintWidget> m_pUi;
     QString m_qsTaskName;
     std::vector<PrintDevInfo> m_vecDevInfo;
     QString m_qsNvrType;

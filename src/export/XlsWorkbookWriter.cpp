@@ -23,6 +23,8 @@ constexpr quint16 kSst = 0x00FC;
 constexpr quint16 kContinue = 0x003C;
 constexpr quint16 kExtSst = 0x00FF;
 constexpr quint16 kWsBool = 0x0081;
+constexpr quint16 kSetup = 0x00A1;
+constexpr quint16 kColInfo = 0x007D;
 constexpr quint16 kDimensions = 0x0200;
 constexpr quint16 kLabelSst = 0x00FD;
 constexpr quint16 kWindow2 = 0x023E;
@@ -31,6 +33,24 @@ constexpr int kMaxRecordData = 8224;
 constexpr int kRecordHeader = 4;
 constexpr quint16 kCellXf = 15; // the one cell format, after the 15 style formats
 constexpr int kMaxSheetName = 31;
+
+// Column widths count 1/256 of the width of a digit in the sheet's font.
+constexpr int kWidthUnitsPerDigit = 256;
+constexpr int kMaxColumnWidth = 255 * kWidthUnitsPerDigit;
+// Advance widths in 1/1000 em of Arial, the sheet's font, for " " to "~".
+// clang-format off
+constexpr quint16 kArialWidths[] = {
+     278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, // from ' '
+     556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, // from '0'
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // from '@'
+     667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556, // from 'P'
+     333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556, // from '`'
+     556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};     // from 'p'
+// clang-format on
+constexpr int kDigitWidth = 556;
+constexpr int kWideWidth = 1000;  // CJK ideographs, kana, hangul, full-width forms, emoji
+constexpr int kOtherWidth = 778;  // other letters: as wide as Arial's wider capitals
+constexpr int kCellPadding = 556; // the gap at both sides of a cell's text: one digit
 
 void addRecord(QByteArray& stream, quint16 type, const QByteArray& data)
 {
@@ -258,18 +278,101 @@ QVector<Cell> collectCells(const XlsSheet& sheet, SharedStrings& strings)
     return cells;
 }
 
-QByteArray dimensions(const XlsSheet& sheet)
+int columnCount(const XlsSheet& sheet)
 {
     int columns = sheet.columnNames.size();
     for (const QStringList& row : sheet.rows) {
         columns = std::max(columns, row.size());
     }
+    return columns;
+}
+
+QByteArray dimensions(const XlsSheet& sheet)
+{
     QByteArray data;
     put32(data, 0);
     put32(data, quint32(sheet.rows.size() + 1)); // one past the last row
     put16(data, 0);
-    put16(data, quint16(columns)); // one past the last column
+    put16(data, quint16(columnCount(sheet))); // one past the last column
     put16(data, 0);
+    return data;
+}
+
+bool isWide(uint codePoint)
+{
+    return (codePoint >= 0x2E80 && codePoint <= 0xA4CF) ||
+           (codePoint >= 0xAC00 && codePoint <= 0xD7A3) ||
+           (codePoint >= 0xF900 && codePoint <= 0xFAFF) ||
+           (codePoint >= 0xFE30 && codePoint <= 0xFE4F) ||
+           (codePoint >= 0xFF00 && codePoint <= 0xFF60) ||
+           (codePoint >= 0xFFE0 && codePoint <= 0xFFE6) || codePoint >= 0x1F300;
+}
+
+int charWidth(uint codePoint)
+{
+    const uint first = ' ';
+    const uint count = sizeof(kArialWidths) / sizeof(kArialWidths[0]);
+    if (codePoint >= first && codePoint < first + count) {
+        return kArialWidths[codePoint - first];
+    }
+    return isWide(codePoint) ? kWideWidth : kOtherWidth;
+}
+
+// The width a column needs to show the text whole, in column-width units.
+int fittingWidth(const QString& qsText)
+{
+    qint64 width = kCellPadding;
+    for (uint codePoint : qsText.toUcs4()) {
+        width += charWidth(codePoint);
+    }
+    const qint64 units = (width * kWidthUnitsPerDigit + kDigitWidth - 1) / kDigitWidth;
+    return int(std::min<qint64>(units, kMaxColumnWidth));
+}
+
+// Each column as wide as its longest text, the column name included.
+QVector<int> columnWidths(const XlsSheet& sheet)
+{
+    QVector<int> widths(columnCount(sheet), fittingWidth(QString()));
+    auto widen = [&widths](const QStringList& texts) {
+        for (int column = 0; column < texts.size(); ++column) {
+            widths[column] = std::max(widths[column], fittingWidth(texts.at(column)));
+        }
+    };
+    widen(sheet.columnNames);
+    for (const QStringList& row : sheet.rows) {
+        widen(row);
+    }
+    return widths;
+}
+
+QByteArray colInfo(int column, int width)
+{
+    QByteArray data;
+    put16(data, quint16(column)); // first column
+    put16(data, quint16(column)); // last column
+    put16(data, quint16(width));
+    put16(data, kCellXf);
+    put16(data, 0); // shown, not collapsed
+    put16(data, 0);
+    return data;
+}
+
+// Landscape A4, scaled to fit the columns on one page width, as many pages
+// down as the rows need.
+QByteArray setup()
+{
+    QByteArray data;
+    put16(data, 9);       // A4
+    put16(data, 100);     // scale, unused when fitting
+    put16(data, 1);       // first page number
+    put16(data, 1);       // one page wide
+    put16(data, 0);       // any number of pages high
+    put16(data, 0);       // landscape; paper, scale and orientation are set
+    put16(data, 600);     // print resolution in dpi
+    put16(data, 600);     // vertical print resolution
+    putDouble(data, 0.5); // header margin in inches
+    putDouble(data, 0.5); // footer margin
+    put16(data, 1);       // copies
     return data;
 }
 
@@ -292,8 +395,13 @@ QByteArray worksheet(const XlsSheet& sheet, const QVector<Cell>& cells)
     QByteArray stream;
     addRecord(stream, kBof, bof(0x0010));
     QByteArray wsBool;
-    put16(wsBool, 0x04C1);
+    put16(wsBool, 0x05C1); // the usual outline settings, and fit to pages when printed
     addRecord(stream, kWsBool, wsBool);
+    addRecord(stream, kSetup, setup());
+    const QVector<int> widths = columnWidths(sheet);
+    for (int column = 0; column < widths.size(); ++column) {
+        addRecord(stream, kColInfo, colInfo(column, widths.at(column)));
+    }
     addRecord(stream, kDimensions, dimensions(sheet));
     for (const Cell& cell : cells) {
         QByteArray data;

@@ -1,6 +1,7 @@
 #include "model/Gb2312XmlWriter.h"
 
 #include "model/Gb2312Table.h"
+#include "model/XmlCharacters.h"
 
 #include <QDomNamedNodeMap>
 
@@ -11,14 +12,6 @@
 namespace {
 
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
-
-// XML 1.0 Char production. Anything else cannot be stored in the file at
-// all, not even as a reference.
-bool isXmlChar(char32_t u)
-{
-    return u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) ||
-           (u >= 0xE000 && u <= 0xFFFD) || (u >= 0x10000 && u <= 0x10FFFF);
-}
 
 bool holdsText(const QDomNode& node)
 {
@@ -216,7 +209,7 @@ void Serializer::appendEscaped(const QString& text, bool bAttribute)
         }
         if (c.isHighSurrogate() && i + 1 < iSize && text.at(i + 1).isLowSurrogate()) {
             appendReference(QChar::surrogateToUcs4(c, text.at(++i)));
-        } else if (isXmlChar(c.unicode()) && !appendEncoded(c)) {
+        } else if (XmlCharacters::isXmlChar(c.unicode()) && !appendEncoded(c)) {
             appendReference(c.unicode());
         }
     }
@@ -226,7 +219,7 @@ void Serializer::appendEscaped(const QString& text, bool bAttribute)
 bool Serializer::appendVerbatim(const QString& text)
 {
     for (const QChar c : text) {
-        if (!isXmlChar(c.unicode()) || !appendEncoded(c)) {
+        if (!XmlCharacters::isXmlChar(c.unicode()) || !appendEncoded(c)) {
             return false;
         }
     }

@@ -21,6 +21,10 @@ struct TaskInfo
     int IPCNum = 0;
     QString Remark;
 
+    // The type's name as the new-task dialog offers it; a code the dialog
+    // does not offer (a hand-made file) is named with its number.
+    static QString typeText(int iType);
+
     bool operator==(const TaskInfo& other) const;
     bool operator!=(const TaskInfo& other) const { return !(*this == other); }
 };

@@ -427,6 +427,10 @@ bool TaskXmlStore::appendStreamGroup(const QString& qsTaskName, const QString& q
     }
     if (stream.Used) {
         XmlNode streamList = listOf(deviceNode, "StreamGroupList");
+        // A group beyond the record's slots would never be read back.
+        if (streamList.childElementCount() >= DeviceGroupInfo::kMaxStreamGroups) {
+            return false;
+        }
         appendStreamGroupNode(streamList, stream);
         m_bChanged = true;
     }

@@ -6,11 +6,16 @@
 #include "model/AppFilePath.h"
 #include "model/DefCfgReader.h"
 #include "model/TaskXmlStore.h"
+#include "model/XmlCharacters.h"
 #include "tasks/TaskManageModel.h"
 #include "ui_NewTask.h"
 
 #include <QKeyEvent>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -19,12 +24,33 @@ const int kMaxRemarkLength = 64;
 const int kMinDeviceCount = 1;
 const int kMaxDeviceCount = 999;
 
+// A name is one line: it holds no control character, not even those that
+// XML keeps.
+bool isStorableName(const QString& qsName)
+{
+    return XmlCharacters::canHold(qsName) &&
+           std::none_of(qsName.begin(), qsName.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
+// The positions where the characters of the text begin, as the user counts
+// characters (an emoji or a letter with its accent is one), and its end.
+std::vector<int> characterBounds(const QString& qsText)
+{
+    std::vector<int> vBounds{0};
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, qsText);
+    while (characters.toNextBoundary() > 0) {
+        vBounds.push_back(characters.position());
+    }
+    return vBounds;
+}
+
 } // namespace
 
 NewTaskWidget::NewTaskWidget(QWidget* parent)
     : CBaseDialog(parent, true, true, true), m_pUi(new Ui::NewTask)
 {
     m_pUi->setupUi(GetContentFrame());
+    SetTitle(tr("New Task"));
     readTemplates();
     setUpFields();
 }
@@ -66,6 +92,7 @@ void NewTaskWidget::setUpFields()
 void NewTaskWidget::SetTaskInfo(const TaskInfo& task)
 {
     m_bEditMode = true;
+    SetTitle(tr("Edit Task"));
     m_pUi->editTaskName->setText(task.Name);
     m_pUi->editRemark->setPlainText(task.Remark);
     m_qsOldName = task.Name;
@@ -134,7 +161,8 @@ void NewTaskWidget::showCounts(const QString& qsDvr, const QString& qsIpc)
 void NewTaskWidget::onClickOK()
 {
     const QString qsName = m_pUi->editTaskName->text().trimmed();
-    if (!checkName(qsName)) {
+    const QString qsRemark = m_pUi->editRemark->toPlainText();
+    if (!checkName(qsName) || !checkRemark(qsRemark) || !checkStoredNames(qsName, qsRemark)) {
         return;
     }
     if (!m_bEditMode) {
@@ -150,16 +178,18 @@ void NewTaskWidget::onClickOK()
         m_taskInfo.DVRNum = iDvrCount;
     }
     m_taskInfo.Name = qsName;
-    m_taskInfo.Remark = m_pUi->editRemark->toPlainText();
+    m_taskInfo.Remark = qsRemark;
     accept();
 }
 
-// The reserved name, an empty name and the name of another stored task are
-// refused. Keeping a task's own name stores its new remark at once.
+// The reserved name, an empty name and a name that Task.xml cannot hold as it
+// is are refused. A stored task may keep its own name even where it reads
+// like the example task's translation.
 bool NewTaskWidget::checkName(const QString& qsName)
 {
     QLineEdit* pField = m_pUi->editTaskName;
-    if (qsName == TaskManageModel::exampleTaskText()) {
+    const bool bOwnName = qsName == m_qsOldName && qsName != TaskManageModel::exampleTaskName();
+    if (qsName == TaskManageModel::exampleTaskText() && !bOwnName) {
         pointAt(pField, tr("Reserved task name can not be added."));
         return false;
     }
@@ -167,15 +197,39 @@ bool NewTaskWidget::checkName(const QString& qsName)
         pointAt(pField, tr("The task name is invalid"));
         return false;
     }
+    if (!isStorableName(qsName)) {
+        pointAt(pField, tr("The task name contains control or invalid characters that cannot "
+                           "be saved."));
+        return false;
+    }
+    return true;
+}
+
+// Line breaks and tabs are kept; what Task.xml cannot hold is refused rather
+// than lost on saving.
+bool NewTaskWidget::checkRemark(const QString& qsRemark)
+{
+    if (!XmlCharacters::canHold(qsRemark)) {
+        pointAt(m_pUi->editRemark,
+                tr("The remark contains control or invalid characters that cannot be saved."));
+        return false;
+    }
+    return true;
+}
+
+// The name of another stored task is refused. Keeping a task's own name
+// stores its new remark at once.
+bool NewTaskWidget::checkStoredNames(const QString& qsName, const QString& qsRemark)
+{
     TaskXmlStore store(TaskManageModel::taskFileName());
     if (qsName == m_qsOldName) {
-        store.setTaskRemark(qsName, m_pUi->editRemark->toPlainText());
+        store.setTaskRemark(qsName, qsRemark);
         return true;
     }
     if (store.taskExists(qsName)) {
-        pointAt(pField, qsName == TaskManageModel::exampleTaskName()
-                            ? tr("Reserved task name can not be added.")
-                            : tr("Task name already exists."));
+        pointAt(m_pUi->editTaskName, qsName == TaskManageModel::exampleTaskName()
+                                         ? tr("Reserved task name can not be added.")
+                                         : tr("Task name already exists."));
         return false;
     }
     return true;
@@ -204,17 +258,19 @@ void NewTaskWidget::pointAt(QWidget* pField, const QString& qsText)
 void NewTaskWidget::slotTextChanged()
 {
     QTextEdit* pRemark = m_pUi->editRemark;
-    QString qsText = pRemark->toPlainText();
-    const int iExcess = qsText.length() - kMaxRemarkLength;
+    const std::vector<int> vBounds = characterBounds(pRemark->toPlainText());
+    const int iCharacters = int(vBounds.size()) - 1;
+    const int iExcess = iCharacters - kMaxRemarkLength;
     if (iExcess <= 0) {
         return;
     }
-    // What was typed or pasted last stands just before the cursor: cut that.
-    const int iCursor = pRemark->textCursor().position();
-    const int iCutStart = qMax(0, iCursor - iExcess);
-    qsText.remove(iCutStart, iExcess);
-    pRemark->setPlainText(qsText);
+    // What was typed or pasted last stands just before the cursor: cut that,
+    // in whole characters.
     QTextCursor cursor = pRemark->textCursor();
-    cursor.setPosition(iCutStart);
+    const auto itCursor = std::upper_bound(vBounds.begin(), vBounds.end(), cursor.position());
+    const int iCutFirst = qMax(0, int(itCursor - vBounds.begin()) - 1 - iExcess);
+    cursor.setPosition(vBounds[iCutFirst]);
+    cursor.setPosition(vBounds[iCutFirst + iExcess], QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
     pRemark->setTextCursor(cursor);
 }

@@ -38,6 +38,8 @@ private:
     void showCountRows(bool bShow);
     void showCounts(const QString& qsDvr, const QString& qsIpc);
     bool checkName(const QString& qsName);
+    bool checkRemark(const QString& qsRemark);
+    bool checkStoredNames(const QString& qsName, const QString& qsRemark);
     bool readCount(QLineEdit* pEdit, int& iCount);
     void pointAt(QWidget* pField, const QString& qsText);
 

@@ -11,10 +11,13 @@ namespace {
 const int kNameColumn = 0;
 const int kZoneColumn = 1;
 const int kColumnCount = 2;
+// The task's name as stored, kept with its row: the text shown can be a
+// translation, and a stored task may bear the very name that translation gives.
+const int kStoredNameRole = Qt::UserRole;
 
-QStandardItem* readOnlyItem(const QString& qsText = QString())
+QStandardItem* readOnlyItem()
 {
-    auto* pItem = new QStandardItem(qsText);
+    auto* pItem = new QStandardItem;
     pItem->setEditable(false);
     return pItem;
 }
@@ -57,16 +60,10 @@ void TaskManageModel::clickTask(const QModelIndex& qIndex)
 
 void TaskManageModel::showTaskAt(int iRow)
 {
-    const QStandardItem* pNameItem = item(iRow, kNameColumn);
-    if (!pNameItem) {
-        return;
-    }
-    // The example task is known to the rest of the window by its stored name,
-    // whatever the interface language.
-    if (pNameItem->text() == exampleTaskText()) {
-        emit signalShowDevice(exampleTaskName());
-    } else {
-        emit signalShowDevice(pNameItem->text());
+    // A task is known to the rest of the window by its stored name, whatever
+    // the interface language.
+    if (item(iRow, kNameColumn)) {
+        emit signalShowDevice(storedNameAt(iRow));
     }
 }
 
@@ -126,26 +123,28 @@ bool TaskManageModel::addExampleTask()
 QString TaskManageModel::storedNameAt(int iRow) const
 {
     const QStandardItem* pNameItem = item(iRow, kNameColumn);
-    if (!pNameItem) {
-        return QString();
-    }
-    return pNameItem->text() == exampleTaskText() ? exampleTaskName() : pNameItem->text();
+    return pNameItem ? pNameItem->data(kStoredNameRole).toString() : QString();
 }
 
 void TaskManageModel::setRowTask(int iRow, const TaskInfo& task)
 {
     QStandardItem* pNameItem = item(iRow, kNameColumn);
     if (pNameItem) {
-        pNameItem->setText(task.Name);
-        pNameItem->setToolTip(task.Remark);
+        showTaskName(pNameItem, task);
     }
+}
+
+void TaskManageModel::showTaskName(QStandardItem* pNameItem, const TaskInfo& task)
+{
+    pNameItem->setText(task.Name == exampleTaskName() ? exampleTaskText() : task.Name);
+    pNameItem->setData(task.Name, kStoredNameRole);
+    pNameItem->setToolTip(task.Remark);
 }
 
 void TaskManageModel::appendTaskItems(const TaskInfo& task, bool bWithZones)
 {
-    const bool bExample = task.Name == exampleTaskName();
-    QStandardItem* pNameItem = readOnlyItem(bExample ? exampleTaskText() : task.Name);
-    pNameItem->setToolTip(task.Remark);
+    QStandardItem* pNameItem = readOnlyItem();
+    showTaskName(pNameItem, task);
     QStandardItem* pZoneItem = readOnlyItem();
     if (bWithZones) {
         pZoneItem->setToolTip(tr("Edit and Delete"));

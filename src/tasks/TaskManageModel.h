@@ -8,7 +8,8 @@
 
 // The list of stored tasks, one row per task in Task.xml order, and every
 // task-level operation on Task.xml. Column 0 shows the name (the example task
-// by its translation), column 1 the edit and delete click zones.
+// by its translation) and keeps the stored one, column 1 the edit and delete
+// click zones.
 class TaskManageModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -32,8 +33,8 @@ public:
     bool updateStoredTask(const QString& qsOldName, const TaskInfo& task);
     bool addExampleTask();
 
-    // The stored name of a row's task (the example task's text maps back to
-    // its stored name); empty for a row that does not exist.
+    // The stored name of a row's task, whatever its row shows; empty for a
+    // row that does not exist.
     QString storedNameAt(int iRow) const;
     // Shows a stored task's new name and remark in its row.
     void setRowTask(int iRow, const TaskInfo& task);
@@ -45,6 +46,7 @@ public Q_SLOTS:
     void clickTask(const QModelIndex& qIndex);
 
 private:
+    static void showTaskName(QStandardItem* pNameItem, const TaskInfo& task);
     void appendTaskItems(const TaskInfo& task, bool bWithZones);
 };
 

@@ -86,6 +86,11 @@ private slots:
         QTest::newRow("wide character over limit")
             << 5u << anything << QString::fromUtf8("a\xe5\x90\x8d\xe5\xad\x97") << 3 << intermediate
             << QString::fromUtf8("a\xe5\x90\x8d") << 2;
+        // Four bytes, two UTF-16 units: half of it would be a character no file can hold.
+        QTest::newRow("emoji over limit")
+            << 5u << anything << QString::fromUtf8("ab😀") << 4 << intermediate << "ab" << 2;
+        QTest::newRow("typed first over limit")
+            << 3u << anything << "Xabc" << 1 << intermediate << "abc" << 0;
         QTest::newRow("typed in the middle over limit")
             << 3u << anything << "abXc" << 3 << intermediate << "abc" << 2;
         QTest::newRow("no forbidden character")

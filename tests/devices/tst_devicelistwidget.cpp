@@ -46,6 +46,8 @@ private slots:
     void addDeviceStoresAndRecomputes();
     void refusedAddDeviceSaysAddingFailed();
     void addStreamGroupUpdatesOnlyTheTotal();
+    void streamGroupsStopAtTheLimit_data();
+    void streamGroupsStopAtTheLimit();
     void deleteStreamGroupFromItsZone();
     void deleteDevicesUntilNoneIsLeft();
     void requestsOfTheDiskPage();
@@ -224,6 +226,48 @@ void tst_DeviceListWidget::addStreamGroupUpdatesOnlyTheTotal()
 
     QCOMPARE(m_totals, QList<double>({10752.0 + 10 * 1792.0}));
     QVERIFY(m_nvrLists.isEmpty());
+}
+
+void tst_DeviceListWidget::streamGroupsStopAtTheLimit_data()
+{
+    QTest::addColumn<int>("iStreamGroups");
+    QTest::addColumn<bool>("bDialogOpens");
+    QTest::newRow("the last that fits") << DeviceGroupInfo::kMaxStreamGroups - 1 << true;
+    QTest::newRow("one too many") << DeviceGroupInfo::kMaxStreamGroups << false;
+}
+
+// A device group holds at most 1000 stream groups; the user learns so before
+// filling in the dialog.
+void tst_DeviceListWidget::streamGroupsStopAtTheLimit()
+{
+    QFETCH(int, iStreamGroups);
+    QFETCH(bool, bDialogOpens);
+    QString qsStreamGroups;
+    for (int i = 1; i <= iStreamGroups; ++i) {
+        qsStreamGroups += streamGroup(i, 1, 8, QStringLiteral("25"), 32);
+    }
+    QVERIFY(write(task(QStringLiteral("Full"),
+                       deviceGroup(QStringLiteral("DVR1"), 1, -1, -1, qsStreamGroups))));
+    m_pWidget->slotShowDevice(QStringLiteral("Full"));
+
+    bool bDialogOpened = false;
+    WarnDlgContent message;
+    ModalAnswer answer([&](QWidget* pDialog) {
+        bDialogOpened = pDialog->findChild<QLabel*>(QStringLiteral("labelType")) != nullptr;
+        message = WarnDlgContent::of(pDialog);
+        WarnDlgContent::click(pDialog, bDialogOpened ? "pOkBtn" : "m_pCloseBtn");
+    });
+    m_pWidget->clickedDevice(model()->index(0, 8), tools::ZonePixmap1Role);
+    QVERIFY(answer.answered());
+    QCOMPARE(bDialogOpened, bDialogOpens);
+    const int iStored = usedStreamGroups(storedGroups(QStringLiteral("Full")).at(0));
+    QCOMPARE(iStored, DeviceGroupInfo::kMaxStreamGroups);
+    QCOMPARE(model()->item(0, 0)->rowCount(), iStored);
+    if (!bDialogOpens) {
+        QCOMPARE(message.qsTitle, QStringLiteral("Information"));
+        QCOMPARE(message.qsText,
+                 QStringLiteral("Up to 1000 stream groups can be added to a device."));
+    }
 }
 
 void tst_DeviceListWidget::deleteStreamGroupFromItsZone()

@@ -1,5 +1,7 @@
+#include "controls/CToolTip.h"
 #include "export/ExcelSqlDriver.h"
 #include "export/PrintWidget.h"
+#include "export/XlsWorkbookWriter.h"
 
 #include "MessageBoxes.h"
 #include "XlsReadBack.h"
@@ -7,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -31,7 +34,10 @@ struct Report
     QString qsDays = QStringLiteral("30");
     QString qsCapacity = QStringLiteral("12.4TB");
 };
+} // namespace
+Q_DECLARE_METATYPE(Report)
 
+namespace {
 PrintDevInfo device(const QString& qsType, int i)
 {
     return {qsType,
@@ -42,6 +48,23 @@ PrintDevInfo device(const QString& qsType, int i)
             QString::number(4096 + i),
             QStringLiteral("4096"),
             QStringLiteral("512")};
+}
+
+Report report(const QString& qsTask, std::vector<PrintDevInfo> devices)
+{
+    Report result;
+    result.qsTask = qsTask;
+    result.devices = std::move(devices);
+    return result;
+}
+
+std::vector<PrintDevInfo> devices(const QString& qsType, int count)
+{
+    std::vector<PrintDevInfo> result;
+    for (int i = 0; i < count; ++i) {
+        result.push_back(device(qsType, i));
+    }
+    return result;
 }
 
 QStringList padded(QStringList cells)
@@ -111,6 +134,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_qsFolder = m_dir.path() + QLatin1Char('/');
+        QLocale::setDefault(QLocale::c());
     }
 
     void opensWithTaskFileAndHomeFolder()
@@ -123,45 +147,80 @@ private slots:
         QCOMPARE(dialog.size(), QSize(320, 240));
     }
 
-    void exportWritesTheSheet_data()
+    void exportWritesEveryValue_data()
     {
-        QTest::addColumn<QString>("task");
-        QTest::addColumn<int>("deviceCount");
-        QTest::addColumn<QString>("deviceType");
+        QTest::addColumn<Report>("report");
+        QTest::addColumn<QString>("fileName"); // typed over the proposed name when not empty
+        QTest::addColumn<bool>("freeXlReads"); // FreeXL fails on a text over two records
 
-        QTest::newRow("ascii") << QStringLiteral("Harbour") << 3 << QStringLiteral("IPC");
-        QTest::newRow("chinese and emoji")
-            << QStringLiteral("港口仓库 \U0001F4F9") << 2 << QStringLiteral("网络摄像机");
-        QTest::newRow("300 rows") << QStringLiteral("Campus") << 300 << QStringLiteral("DVR");
+        QTest::newRow("ascii") << report(QStringLiteral("Console room"), devices("IPC", 3))
+                               << QString() << true;
+        Report chinese = report(QStringLiteral("港口仓库 \U0001F4F9"), devices("网络摄像机", 2));
+        chinese.qsNvrType = QStringLiteral("录像机-32");
+        chinese.qsCapacity = QStringLiteral("十二TB");
+        QTest::newRow("chinese and emoji") << chinese << QString() << true;
+        Report greek =
+            report(QStringLiteral("Αποθήκη Склад"),
+                   {{QStringLiteral("Камера"), QStringLiteral("ÿ"), QStringLiteral("Ā"),
+                     QStringLiteral("Ελληνικά"), QStringLiteral("Кириллица"),
+                     QStringLiteral("Ωω Жж"), QStringLiteral("Müller"), QStringLiteral("Ūū")}});
+        QTest::newRow("greek, cyrillic, latin-1 edge") << greek << QString() << true;
+        QTest::newRow("bracket at the end")
+            << report(QStringLiteral("x ]"), devices("IPC", 1)) << QString() << true;
+        QTest::newRow("bracket, then a quote")
+            << report(QStringLiteral("Site ] John's"), devices("IPC", 1)) << QString() << true;
+        QTest::newRow("doubled bracket")
+            << report(QStringLiteral("a]]b"), devices("DVR", 1)) << QString() << true;
+        QTest::newRow("quote, then a bracket")
+            << report(QStringLiteral("q\"]"), devices("IPC", 1)) << QStringLiteral("q.xls") << true;
+        const QString qsLongTask = QString(200, QChar(0x4E2D));
+        QTest::newRow("long texts")
+            << report(qsLongTask, {{QString(9000, QLatin1Char('a')), QString(4000, QChar(0x6587)),
+                                    QStringLiteral("  two blanks  "), QString(), QString(),
+                                    QString(), QString(), QStringLiteral("end")}})
+            << QStringLiteral("long.xls") << true;
+        QTest::newRow("longest texts")
+            << report(QStringLiteral("Longest"),
+                      {{QString(XlsWorkbookWriter::kMaxCellText, QChar(0xE9)),
+                        QString(XlsWorkbookWriter::kMaxCellText - 1, QChar(0x6587)) + 'z',
+                        QString(), QString(), QString(), QString(), QString(), QString()}})
+            << QString() << false;
+        // Over 7 MB the allocation table needs more sectors than the header lists.
+        std::vector<PrintDevInfo> huge;
+        for (int i = 0; i < 130; ++i) {
+            QStringList texts; // all distinct: the shared-string table keeps one of each
+            for (int column = 0; column < kHeader.size(); ++column) {
+                texts.append(QString::number(i * 8 + column) + QString(4000, QChar(0x6587)));
+            }
+            huge.push_back({texts.at(0), texts.at(1), texts.at(2), texts.at(3), texts.at(4),
+                            texts.at(5), texts.at(6), texts.at(7)});
+        }
+        QTest::newRow("over 7 MB") << report(QStringLiteral("Huge"), huge) << QString() << true;
         QTest::newRow("no device groups")
-            << QStringLiteral("Empty site") << 0 << QStringLiteral("IPC");
+            << report(QStringLiteral("Empty site"), {}) << QString() << true;
     }
 
-    void exportWritesTheSheet()
+    // Read back by FreeXL here, and by LibreOffice once all are written.
+    void exportWritesEveryValue()
     {
-        QFETCH(QString, task);
-        QFETCH(int, deviceCount);
-        QFETCH(QString, deviceType);
-
-        Report report;
-        report.qsTask = task;
-        for (int i = 0; i < deviceCount; ++i) {
-            report.devices.push_back(device(deviceType, i));
-        }
-        if (deviceType != QStringLiteral("IPC") && deviceType != QStringLiteral("DVR")) {
-            report.qsNvrType = QStringLiteral("录像机-32");
-            report.qsCapacity = QStringLiteral("十二TB");
-        }
+        QFETCH(Report, report);
+        QFETCH(QString, fileName);
+        QFETCH(bool, freeXlReads);
 
         QStringList messages;
-        const QString qsPath = exportReport(report, &messages);
+        const QString qsPath = exportReport(report, &messages, fileName);
         QCOMPARE(messages, QStringList{QStringLiteral("Hint: Saved.")});
-        QCOMPARE(qsPath, m_qsFolder + task + QStringLiteral(".xls"));
-
-        const XlsReadBack book = XlsReadBack::read(qsPath);
-        QCOMPARE(book.qsError, QString());
-        QCOMPARE(book.sheetCount, 1u);
-        QCOMPARE(book.rows, expectedSheet(report));
+        // A compound file is made of whole sectors; readers overlook a ragged end.
+        QCOMPARE(QFileInfo(qsPath).size() % 512, 0);
+        const QVector<QStringList> expected = expectedSheet(report);
+        m_written.append({qsPath, expected});
+        if (freeXlReads) {
+            const XlsReadBack book = XlsReadBack::read(qsPath);
+            QCOMPARE(book.qsError, QString());
+            QCOMPARE(book.sheetCount, 1u);
+            QCOMPARE(book.qsSheetName, XlsWorkbookWriter::sheetName(report.qsTask));
+            QCOMPARE(book.rows, expected);
+        }
     }
 
     void nextDialogOpensInLastFolder()
@@ -244,8 +303,6 @@ private slots:
 
         QTest::newRow("unwritable folder") << QStringLiteral("/proc/") << QStringLiteral("a.xls");
         QTest::newRow("missing folder") << QStringLiteral("missing/") << QStringLiteral("a.xls");
-        QTest::newRow("slash in name") << QString() << QStringLiteral("sub/a.xls");
-        QTest::newRow("empty name") << QString() << QString();
     }
 
     void badTarget_staysOpen()
@@ -274,19 +331,124 @@ private slots:
                  m_qsFolder);
     }
 
+    void badFileName_refusedAtTheField_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+
+        const QString qsCharacters =
+            QStringLiteral("A file name can not contain \\ / : * ? \" < > |");
+        QTest::newRow("slash") << QStringLiteral("sub/a.xls") << qsCharacters;
+        QTest::newRow("quote") << QStringLiteral("q\"].xls") << qsCharacters;
+        QTest::newRow("tab") << QStringLiteral("a\tb.xls") << qsCharacters;
+        QTest::newRow("empty") << QString() << QStringLiteral("Please enter a file name.");
+        QTest::newRow("trailing dot")
+            << QStringLiteral("a.xls.")
+            << QStringLiteral("A file name can not end with a dot or a space.");
+        QTest::newRow("trailing space")
+            << QStringLiteral("a ")
+            << QStringLiteral("A file name can not end with a dot or a space.");
+        QTest::newRow("device name") << QStringLiteral("con.xls")
+                                     << QStringLiteral("This file name is reserved by the system.");
+        QTest::newRow("numbered device")
+            << QStringLiteral("LPT9")
+            << QStringLiteral("This file name is reserved by the system.");
+    }
+
+    void badFileName_refusedAtTheField()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        QVERIFY(QDir(m_qsFolder).mkpath(QStringLiteral("sub")));
+
+        PrintWidget dialog;
+        fill(dialog, report(QStringLiteral("Bad"), {}));
+        setFolder(dialog, m_qsFolder + QStringLiteral("sub/"));
+        nameEdit(dialog)->setText(name);
+        dialog.show();
+        MessageBoxes boxes({true});
+        clickOk(dialog);
+
+        QCOMPARE(CToolTip::text(), tip);
+        QCOMPARE(boxes.texts(), QStringList());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(nameEdit(dialog)->text(), name);
+        QCOMPARE(QDir(m_qsFolder + QStringLiteral("sub"))
+                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        CToolTip::hideText();
+    }
+
+    // One LibreOffice run reads every workbook written above: every cell,
+    // every column as wide as its longest text in the sheet's font and not
+    // much wider, and a landscape page one page wide.
+    void libreOfficeReadsEveryWorkbook()
+    {
+        QStringList paths;
+        for (const Written& written : m_written) {
+            paths.append(written.qsPath);
+        }
+        QVERIFY(!paths.isEmpty());
+        QString qsError;
+        const QVector<XlsReadBack> books = XlsReadBack::readWithLibreOffice(paths, &qsError);
+        if (books.isEmpty()) {
+            QSKIP(qPrintable(QStringLiteral("LibreOffice (soffice) cannot start: ") + qsError));
+        }
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSize(100); // measured large and scaled: no rounding to pixels
+        const QFontMetricsF metrics(font);
+        const double inchesPerUnit = 0.1 / metrics.fontDpi();
+        for (int i = 0; i < m_written.size(); ++i) {
+            const XlsReadBack& book = books.at(i);
+            const QVector<QStringList>& rows = m_written.at(i).rows;
+            QVERIFY2(book.qsError.isEmpty(), qPrintable(book.qsError));
+            QVERIFY2(book.rows == rows, qPrintable(paths.at(i)));
+            QCOMPARE(book.qsOrientation, QStringLiteral("landscape"));
+            QCOMPARE(book.qsPagesWide, QStringLiteral("1"));
+            QCOMPARE(book.columnInches.size(), kHeader.size());
+            for (int column = 0; column < kHeader.size(); ++column) {
+                double longest = 0;
+                for (const QStringList& row : rows) {
+                    longest =
+                        qMax(longest, metrics.horizontalAdvance(row.at(column)) * inchesPerUnit);
+                }
+                const double width = book.columnInches.at(column);
+                const QString qsWhere = QStringLiteral("%1, column %2: %3 in for a text of %4 in")
+                                            .arg(paths.at(i))
+                                            .arg(column)
+                                            .arg(width)
+                                            .arg(longest);
+                QVERIFY2(width >= qMin(longest, 15.0), qPrintable(qsWhere));
+                QVERIFY2(width <= 1.6 * longest + 0.25, qPrintable(qsWhere));
+            }
+        }
+    }
+
 private:
-    QString exportReport(const Report& report, QStringList* pMessages);
+    struct Written
+    {
+        QString qsPath;
+        QVector<QStringList> rows;
+    };
+
+    QString exportReport(const Report& report, QStringList* pMessages,
+                         const QString& qsFileName = QString());
 
     QTemporaryDir m_dir;
     QString m_qsFolder;
+    QVector<Written> m_written;
 };
 
 // Exports through the dialog into the test folder; returns the file's path.
-QString tst_PrintWidget::exportReport(const Report& report, QStringList* pMessages)
+QString tst_PrintWidget::exportReport(const Report& report, QStringList* pMessages,
+                                      const QString& qsFileName)
 {
     PrintWidget dialog;
     fill(dialog, report);
     setFolder(dialog, m_qsFolder);
+    if (!qsFileName.isEmpty()) {
+        nameEdit(dialog)->setText(qsFileName);
+    }
     dialog.show();
     MessageBoxes boxes({true});
     clickOk(dialog);

@@ -28,7 +28,7 @@ private slots:
         for (const char* file :
              {"lib/vardex/vardex-host", "lib/vardex/vardex", "lib/vardex/libVardex.so",
               "lib/vardex/libtkl.so", "lib/vardex/Setup.xml", "lib/vardex/DefCfg.xml",
-              "lib/vardex/Device.Xml", "bin/vardex-host", "bin/vardex",
+              "lib/vardex/Device.Xml", "bin/vardex-host", "bin/vardex", "bin/vardex-calc",
               "share/doc/vardex/Vardex User Manual.pdf",
               "share/doc/vardex/Vardex\u7528\u6237\u624b\u518c.pdf",
               "share/applications/vardex.desktop"}) {
@@ -68,6 +68,25 @@ private slots:
         process.waitForFinished();
         QVERIFY2(!bEnded, output.constData());
         QVERIFY(QFileInfo::exists(runDir.filePath(QStringLiteral("Vardex User Manual.pdf"))));
+    }
+
+    // The command reads Task.xml where it is started, as a script expects.
+    void installedCalcReadsTheCurrentDirectory()
+    {
+        QTemporaryDir workDir;
+        QVERIFY(QFile::copy(qEnvironmentVariable("VARDEX_SOURCE_DIR") + "/tests/cli/data/Task.xml",
+                            workDir.filePath(QStringLiteral("Task.xml"))));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("LD_LIBRARY_PATH"));
+        QProcess calc;
+        calc.setProcessEnvironment(env);
+        calc.setWorkingDirectory(workDir.path());
+        calc.start(m_prefix.filePath(QStringLiteral("bin/vardex-calc")),
+                   {QStringLiteral("-t"), QStringLiteral("Site A"), QStringLiteral("-f"),
+                    QStringLiteral("csv")});
+        QVERIFY(calc.waitForFinished());
+        QCOMPARE(calc.exitCode(), 0);
+        QVERIFY(calc.readAllStandardOutput().contains("Site A,High Definition Task"));
     }
 
 private:

@@ -72,6 +72,18 @@ void writeFile(const QString& fileName, const QByteArray& content)
     QCOMPARE(file.write(content), content.size());
 }
 
+// Task T with the device group IPC1 of that many stream groups.
+QByteArray fileWithStreamGroups(int iCount)
+{
+    QByteArray content = "<?xml version=\"1.0\"?><Tasks><Task><Name>T</Name><DeviceGroupList>"
+                         "<DeviceGroup><DeviceId>IPC1</DeviceId><StreamGroupList>";
+    for (int i = 1; i <= iCount; ++i) {
+        content += "<StreamGroup><StreamID>" + QByteArray::number(i) +
+                   "</StreamID><Bitrate>32</Bitrate></StreamGroup>";
+    }
+    return content + "</StreamGroupList></DeviceGroup></DeviceGroupList></Task></Tasks>";
+}
+
 // True when every byte is ASCII or part of a pair of GB2312 proper.
 bool isStrictGb2312(const QByteArray& bytes)
 {
@@ -653,15 +665,8 @@ private slots:
 
     void moreThanMaxStreamGroupsAreTruncatedOnRead()
     {
-        QByteArray content = "<?xml version=\"1.0\"?><Tasks><Task><Name>T</Name><DeviceGroupList>"
-                             "<DeviceGroup><DeviceId>IPC1</DeviceId><StreamGroupList>";
         const int iInFile = DeviceGroupInfo::kMaxStreamGroups + 1;
-        for (int i = 1; i <= iInFile; ++i) {
-            content += "<StreamGroup><StreamID>" + QByteArray::number(i) +
-                       "</StreamID><Bitrate>32</Bitrate></StreamGroup>";
-        }
-        content += "</StreamGroupList></DeviceGroup></DeviceGroupList></Task></Tasks>";
-        writeFile(kTaskFile, content);
+        writeFile(kTaskFile, fileWithStreamGroups(iInFile));
 
         std::vector<DeviceGroupInfo> vGroups;
         QVERIFY(store().getDeviceGroups(kT, vGroups));
@@ -675,6 +680,23 @@ private slots:
         copy.StreamGroups.resize(iInFile, makeStream(0));
         QVERIFY(store().addDeviceGroup(kT, copy));
         QCOMPARE(readFile(kTaskFile).count("<StreamGroup>"), iInFile + 1000);
+    }
+
+    void appendStreamGroupStopsAtTheSlots_data()
+    {
+        QTest::addColumn<int>("iInFile");
+        QTest::addColumn<bool>("bAppended");
+        QTest::newRow("the last slot") << DeviceGroupInfo::kMaxStreamGroups - 1 << true;
+        QTest::newRow("beyond the slots") << DeviceGroupInfo::kMaxStreamGroups << false;
+    }
+
+    void appendStreamGroupStopsAtTheSlots()
+    {
+        QFETCH(int, iInFile);
+        QFETCH(bool, bAppended);
+        writeFile(kTaskFile, fileWithStreamGroups(iInFile));
+        QCOMPARE(store().appendStreamGroup(kT, kIpc1, makeStream(5000)), bAppended);
+        QCOMPARE(readFile(kTaskFile).count("<StreamGroup>"), DeviceGroupInfo::kMaxStreamGroups);
     }
 
     void chineseNameIsGb2312OnDisk()

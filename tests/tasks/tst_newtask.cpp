@@ -49,36 +49,62 @@ private Q_SLOTS:
         m_pDir.reset();
     }
 
-    void nameChecks_data()
+    void entryChecks_data()
     {
         QTest::addColumn<bool>("bTranslated");
-        QTest::addColumn<QString>("qsTyped");
+        QTest::addColumn<QString>("qsName");
+        QTest::addColumn<QString>("qsRemark");
         QTest::addColumn<QString>("qsTip");
-        QTest::addColumn<QString>("qsStoredName");
+        QTest::addColumn<QString>("qsTipField");
         const QString qsReserved = QStringLiteral("Reserved task name can not be added.");
         const QString qsInvalid = QStringLiteral("The task name is invalid");
         const QString qsExists = QStringLiteral("Task name already exists.");
+        const QString qsBadName = QStringLiteral(
+            "The task name contains control or invalid characters that cannot be saved.");
+        const QString qsBadRemark = QStringLiteral(
+            "The remark contains control or invalid characters that cannot be saved.");
         const QString qsNone;
-        QTest::newRow("blanks around") << false << "  Site 7  " << qsNone << "Site 7";
-        QTest::newRow("reserved") << false << "Example Task" << qsReserved << qsNone;
-        QTest::newRow("reserved with blanks") << false << " Example Task " << qsReserved << qsNone;
-        QTest::newRow("reserved, translated")
-            << true << ExampleTaskTranslator::translatedName() << qsReserved << qsNone;
-        QTest::newRow("reserved by stored name, translated")
-            << true << "Example Task" << qsReserved << qsNone;
-        QTest::newRow("empty") << false << qsNone << qsInvalid << qsNone;
-        QTest::newRow("blanks only") << false << "   " << qsInvalid << qsNone;
-        QTest::newRow("duplicate") << false << "Stored" << qsExists << qsNone;
-        QTest::newRow("duplicate with blanks") << false << " Stored " << qsExists << qsNone;
-        QTest::newRow("differs in case") << false << "stored" << qsNone << "stored";
+        const auto row = [&](const char* pszRow, const QString& qsName, const QString& qsTip,
+                             const QString& qsRemark = QString(), bool bTranslated = false) {
+            const char* pszField = qsTip == qsBadRemark ? "editRemark" : "editTaskName";
+            QTest::newRow(pszRow) << bTranslated << qsName << qsRemark << qsTip
+                                  << QString::fromLatin1(pszField);
+        };
+        row("blanks around", QStringLiteral("  Site 7  "), qsNone);
+        row("reserved", QStringLiteral("Example Task"), qsReserved);
+        row("reserved with blanks", QStringLiteral(" Example Task "), qsReserved);
+        row("reserved, translated", ExampleTaskTranslator::translatedName(), qsReserved, qsNone,
+            true);
+        row("reserved by stored name, translated", QStringLiteral("Example Task"), qsReserved,
+            qsNone, true);
+        row("empty", qsNone, qsInvalid);
+        row("blanks only", QStringLiteral("   "), qsInvalid);
+        row("duplicate", QStringLiteral("Stored"), qsExists);
+        row("duplicate with blanks", QStringLiteral(" Stored "), qsExists);
+        row("differs in case", QStringLiteral("stored"), qsNone);
+        row("emoji and Chinese", QString::fromUtf8("东门 😀"), qsNone);
+        row("control character", QStringLiteral("Site\x01"), qsBadName);
+        row("only a control character", QStringLiteral("\x01"), qsBadName);
+        row("tab inside", QStringLiteral("Site\t7"), qsBadName);
+        row("U+FFFF", QStringLiteral("Site") + QChar(0xFFFF), qsBadName);
+        row("lone surrogate", QStringLiteral("Site") + QChar(0xD83D), qsBadName);
+        row("remark with lines and tabs", QStringLiteral("R"), qsNone,
+            QStringLiteral("one\ntwo\tthree 😀"));
+        row("remark with a control character", QStringLiteral("R"), qsBadRemark,
+            QStringLiteral("a\x1F"
+                           "b"));
+        row("remark with U+FFFE", QStringLiteral("R"), qsBadRemark, QString(QChar(0xFFFE)));
+        row("remark with a lone surrogate", QStringLiteral("R"), qsBadRemark,
+            QStringLiteral("x") + QChar(0xDE00));
     }
 
-    void nameChecks()
+    void entryChecks()
     {
         QFETCH(bool, bTranslated);
-        QFETCH(QString, qsTyped);
+        QFETCH(QString, qsName);
+        QFETCH(QString, qsRemark);
         QFETCH(QString, qsTip);
-        QFETCH(QString, qsStoredName);
+        QFETCH(QString, qsTipField);
         ExampleTaskTranslator translator; // leaves the application when destroyed
         if (bTranslated) {
             QCoreApplication::installTranslator(&translator);
@@ -86,17 +112,20 @@ private Q_SLOTS:
         QVERIFY(storeTasks(
             {makeTask(QStringLiteral("Example Task")), makeTask(QStringLiteral("Stored"))}));
         openDialog();
-        field<QLineEdit>("editTaskName")->setText(qsTyped);
+        field<QLineEdit>("editTaskName")->setText(qsName);
+        field<QTextEdit>("editRemark")->setPlainText(qsRemark);
 
         const bool bAccepted = clickOk();
         QCOMPARE(bAccepted, qsTip.isEmpty());
         QCOMPARE(CToolTip::text(), qsTip);
         if (bAccepted) {
-            QCOMPARE(result().Name, qsStoredName);
+            QCOMPARE(result().Name, qsName.trimmed());
+            QCOMPARE(result().Remark, qsRemark);
             return;
         }
-        QCOMPARE(field<QLineEdit>("editTaskName")->text(), qsTyped);
-        QVERIFY(tipPointsAt(field<QLineEdit>("editTaskName")));
+        QCOMPARE(field<QLineEdit>("editTaskName")->text(), qsName);
+        QCOMPARE(field<QTextEdit>("editRemark")->toPlainText(), qsRemark);
+        QVERIFY(tipPointsAt(m_pDialog->findChild<QWidget*>(qsTipField)));
     }
 
     void nameLimitedTo32Bytes()
@@ -190,24 +219,49 @@ private Q_SLOTS:
         QCOMPARE(CToolTip::text(), QStringLiteral("Device Count Ranges [1~999]"));
     }
 
-    // Typed or pasted, what goes beyond 64 characters is cut where it was put.
-    void remarkKeepsFirst64Characters()
+    void remarkKeeps64Characters_data()
     {
+        QTest::addColumn<QString>("qsBefore");
+        QTest::addColumn<int>("iCursor");
+        QTest::addColumn<QString>("qsPut");
+        QTest::addColumn<QString>("qsAfter");
+        QTest::addColumn<int>("iCursorAfter");
+        const QString qsDigits = QStringLiteral("0123456789");
+        const QString qsOld = QString(60, QLatin1Char('o'));
+        const QString qs63 = QString(63, QLatin1Char('a'));
+        const QString qsEmoji = QString::fromUtf8("😀");
+        const QString qsAccented = QStringLiteral("e\u0301");
+        QTest::newRow("put at the end")
+            << QString() << 0 << qsDigits.repeated(7) << qsDigits.repeated(7).left(64) << 64;
+        QTest::newRow("put in the middle")
+            << qsOld << 10 << qsDigits << qsOld.left(10) + qsDigits.left(4) + qsOld.mid(10) << 14;
+        // A longer remark read from the file loses its first characters.
+        QTest::newRow("set longer than the limit")
+            << qsDigits.repeated(7) << 0 << QString() << qsDigits.repeated(7).mid(6) << 0;
+        // What the user sees as one character is kept or cut whole.
+        QTest::newRow("emoji at the limit")
+            << qs63 << 63 << qsEmoji + qsEmoji << qs63 + qsEmoji << 65;
+        QTest::newRow("accented letter at the limit")
+            << qs63 << 63 << qsAccented + qsAccented << qs63 + qsAccented << 65;
+    }
+
+    // Typed or pasted, what goes beyond 64 characters is cut where it was put.
+    void remarkKeeps64Characters()
+    {
+        QFETCH(QString, qsBefore);
+        QFETCH(int, iCursor);
+        QFETCH(QString, qsPut);
+        QFETCH(QString, qsAfter);
+        QFETCH(int, iCursorAfter);
         openDialog();
         QTextEdit* pRemark = field<QTextEdit>("editRemark");
-        const QString qsTyped = QStringLiteral("0123456789").repeated(7);
-        QTest::keyClicks(pRemark, qsTyped);
-        QCOMPARE(pRemark->toPlainText(), qsTyped.left(64));
-        QCOMPARE(pRemark->textCursor().position(), 64);
-
-        const QString qsOld = QString(60, QLatin1Char('o'));
-        pRemark->setPlainText(qsOld);
+        pRemark->setPlainText(qsBefore);
         QTextCursor cursor = pRemark->textCursor();
-        cursor.setPosition(10);
+        cursor.setPosition(iCursor);
         pRemark->setTextCursor(cursor);
-        pRemark->insertPlainText(QStringLiteral("0123456789"));
-        QCOMPARE(pRemark->toPlainText(), qsOld.left(10) + QStringLiteral("0123") + qsOld.mid(10));
-        QCOMPARE(pRemark->textCursor().position(), 14);
+        pRemark->insertPlainText(qsPut);
+        QCOMPARE(pRemark->toPlainText(), qsAfter);
+        QCOMPARE(pRemark->textCursor().position(), iCursorAfter);
     }
 
     void enterInRemarkIsIgnored()
@@ -229,6 +283,8 @@ private:
     void openDialog()
     {
         m_pDialog = std::make_unique<NewTaskWidget>();
+        // Room on the right for a long tip: it opens where the field begins.
+        m_pDialog->move(0, 0);
         m_pDialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_pDialog.get()));
     }

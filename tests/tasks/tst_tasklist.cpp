@@ -298,22 +298,63 @@ private Q_SLOTS:
         QCOMPARE(labListNum(), QString::number(remaining.size()));
     }
 
-    void exampleTaskIsAnnouncedByStoredName()
+    void rowsActOnTheStoredName_data()
     {
+        QTest::addColumn<int>("iRow");
+        QTest::addColumn<int>("iZone");
+        QTest::addColumn<QString>("qsSignal");
+        QTest::addColumn<QStringList>("remaining");
+        // Row 2 holds a task stored under the text that row 1, the example task, shows.
+        const QString qsLookalike = ExampleTaskTranslator::translatedName();
+        const QStringList lstAll{"A", "Example Task", qsLookalike};
+        const int iClick = tools::NoZoneRole;
+        QTest::newRow("example task clicked")
+            << 1 << iClick << QStringLiteral("show:Example Task") << lstAll;
+        QTest::newRow("look-alike clicked") << 2 << iClick << "show:" + qsLookalike << lstAll;
+        QTest::newRow("look-alike edited")
+            << 2 << int(tools::ZonePixmap2Role) << "show:" + qsLookalike << lstAll;
+        QTest::newRow("look-alike deleted")
+            << 2 << int(tools::ZonePixmap1Role) << "del:" + qsLookalike
+            << QStringList{"A", "Example Task"};
+    }
+
+    void rowsActOnTheStoredName()
+    {
+        QFETCH(int, iRow);
+        QFETCH(int, iZone);
+        QFETCH(QString, qsSignal);
+        QFETCH(QStringList, remaining);
         ExampleTaskTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        QVERIFY(
-            storeTasks({makeTask(QStringLiteral("A")), makeTask(QStringLiteral("Example Task"))}));
+        const QString qsLookalike = ExampleTaskTranslator::translatedName();
+        QVERIFY(storeTasks({makeTask(QStringLiteral("A")), makeTask(QStringLiteral("Example Task")),
+                            makeTask(qsLookalike)}));
         makeWidget();
-        QCOMPARE(model()->index(1, 0).data().toString(), ExampleTaskTranslator::translatedName());
+        QCOMPARE(model()->index(1, 0).data().toString(), qsLookalike);
+        QCOMPARE(model()->index(2, 0).data().toString(), qsLookalike);
 
         m_lstSignals.clear();
-        const QRect rcName = m_pView->visualRect(model()->index(1, 0));
-        QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, Qt::NoModifier, rcName.center());
-        QCoreApplication::removeTranslator(&translator);
-        QVERIFY(!m_lstSignals.isEmpty());
-        for (const QString& qsSignal : qAsConst(m_lstSignals)) {
-            QCOMPARE(qsSignal, QStringLiteral("show:Example Task"));
+        QString qsNameShown;
+        ModalAnswer answer([&](QWidget* pDialog) {
+            qsNameShown = pDialog->findChild<QLineEdit*>(QStringLiteral("editTaskName"))->text();
+            pDialog->findChild<QTextEdit*>(QStringLiteral("editRemark"))->setPlainText("r");
+            WarnDlgContent::click(pDialog, "pOkBtn");
+            if (pDialog->isVisible()) {
+                WarnDlgContent::click(pDialog, "pCancelBtn");
+            }
+        });
+        if (iZone == tools::NoZoneRole) {
+            const QRect rcName = m_pView->visualRect(model()->index(iRow, 0));
+            QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, Qt::NoModifier, rcName.center());
+        } else {
+            QVERIFY(clickZone(iRow, tools::CItemDataRole(iZone)));
+        }
+        QVERIFY2(m_lstSignals.contains(qsSignal), qPrintable(m_lstSignals.join(' ')));
+        QCOMPARE(names(storedTasks()), remaining);
+        if (iZone == tools::ZonePixmap2Role) {
+            QVERIFY(answer.answered());
+            QCOMPARE(qsNameShown, qsLookalike);
+            QCOMPARE(storedTasks().back(), makeTask(qsLookalike, 1, 0, 0, QStringLiteral("r")));
         }
     }
 
