@@ -11,8 +11,6 @@
 
 namespace {
 
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
-
 bool isBlank(const QString& text)
 {
     for (const QChar c : text) {
@@ -76,16 +74,29 @@ QByteArray declaredEncoding(const QByteArray& content)
     return match.hasMatch() ? match.captured(2).toLatin1() : QByteArrayLiteral("UTF-8");
 }
 
-bool decodeGb2312(const QByteArray& content, QString& text)
+char* putUtf8(char* pOut, char16_t u)
+{
+    if (u < 0x800) {
+        *pOut++ = char(0xC0 | u >> 6);
+    } else {
+        *pOut++ = char(0xE0 | u >> 12);
+        *pOut++ = char(0x80 | (u >> 6 & 0x3F));
+    }
+    *pOut++ = char(0x80 | (u & 0x3F));
+    return pOut;
+}
+
+// Each two-byte code becomes at most three bytes of UTF-8.
+bool gb2312ToUtf8(const QByteArray& content, QByteArray& utf8)
 {
     const Gb2312Table& table = Gb2312Table::instance();
-    text.resize(content.size());
-    QChar* pOut = text.data();
     const int iSize = content.size();
+    utf8.resize(iSize + iSize / 2);
+    char* pOut = utf8.data();
     for (int i = 0; i < iSize; ++i) {
         const auto byte = static_cast<uchar>(content.at(i));
         if (byte < 0x80) {
-            *pOut++ = QLatin1Char(char(byte));
+            *pOut++ = char(byte);
             continue;
         }
         const char16_t uChar =
@@ -93,29 +104,31 @@ bool decodeGb2312(const QByteArray& content, QString& text)
         if (uChar == 0) {
             return false;
         }
-        *pOut++ = QChar(uChar);
+        pOut = putUtf8(pOut, uChar);
     }
-    text.resize(int(pOut - text.constData()));
+    utf8.resize(int(pOut - utf8.constData()));
     return true;
 }
 
-// The whole content as text in its declared encoding; false when the
-// encoding is unknown or a byte sequence does not decode in it.
-bool decode(const QByteArray& content, QString& text)
+// The whole content as UTF-8; false when the declared encoding is unknown or
+// a byte sequence does not decode in it. UTF-8 itself passes unchanged: the
+// stream reader finds its faults.
+bool toUtf8(const QByteArray& content, QByteArray& utf8)
 {
     const QByteArray encoding = declaredEncoding(content);
+    if (encoding.compare("UTF-8", Qt::CaseInsensitive) == 0) {
+        utf8 = content;
+        return true;
+    }
     if (encoding.compare("GB2312", Qt::CaseInsensitive) == 0) {
-        return decodeGb2312(content, text);
+        return gb2312ToUtf8(content, utf8);
     }
     QTextCodec* pCodec = QTextCodec::codecForName(encoding);
     if (!pCodec) {
         return false;
     }
     QTextCodec::ConverterState state;
-    const bool bUtf8Bom = content.startsWith(kUtf8Bom);
-    text = bUtf8Bom ? pCodec->toUnicode(content.constData() + kUtf8Bom.size(),
-                                        content.size() - kUtf8Bom.size(), &state)
-                    : pCodec->toUnicode(content.constData(), content.size(), &state);
+    utf8 = pCodec->toUnicode(content.constData(), content.size(), &state).toUtf8();
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
@@ -217,11 +230,13 @@ private:
 
 bool XmlDocumentReader::read(const QByteArray& content, QDomDocument& document)
 {
-    QString text;
-    if (!decode(content, text)) {
+    QByteArray utf8;
+    if (!toUtf8(content, utf8)) {
         return false;
     }
-    QXmlStreamReader reader(text);
+    // A reader started on text takes UTF-8 and ignores the declared encoding.
+    QXmlStreamReader reader{QString()};
+    reader.addData(utf8);
     DomBuilder(reader, document).build();
     return !reader.hasError() && !document.documentElement().isNull();
 }
