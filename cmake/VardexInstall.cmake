@@ -28,7 +28,10 @@ endforeach()
 # vardex-calc reads the task file of the directory it is started in and needs
 # none of the application directory: no launcher.
 install(TARGETS vardex-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/data/vardex.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# One desktop entry per windowed program, named after its command.
+foreach(program ${_vardex_programs})
+  install(FILES ${CMAKE_SOURCE_DIR}/data/${program}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/images/VEX-Calculate.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME vardex.png)

@@ -5,7 +5,16 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
+
+namespace {
+const QSize kPreferredSize(1200, 860);
+// Room a window manager's frame takes around the window.
+const QSize kFrameAllowance(16, 48);
+} // namespace
 
 HostWindow::HostWindow(VardexOpenDialogFn pOpenDialog, VardexChangeSizeFn pChangeSize)
     : m_pOpenDialog(pOpenDialog), m_pChangeSize(pChangeSize)
@@ -52,21 +61,57 @@ void HostWindow::buildMenus()
     connect(m_pTitleBarAction, &QAction::toggled, this, &HostWindow::onTitleBarToggled);
 }
 
+void HostWindow::showOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    const QSize framed = kPreferredSize + kFrameAllowance;
+    if (framed.width() <= available.width() && framed.height() <= available.height()) {
+        resize(kPreferredSize);
+        move(available.center() - rect().center());
+        show();
+        return;
+    }
+    // Without a window manager nothing maximises: the geometry does it.
+    setGeometry(available);
+    showMaximized();
+}
+
 bool HostWindow::openCalculator()
 {
     if (!m_pOpenDialog(m_pCalculatorPage, m_pCalculatorLayout, m_pTitleBarAction->isChecked())) {
         return false;
     }
-    if (!m_pCalculatorWindow) {
-        for (int i = 0; i < m_pCalculatorLayout->count(); ++i) {
-            if (QWidget* pWidget = m_pCalculatorLayout->itemAt(i)->widget()) {
-                m_pCalculatorWindow = pWidget;
-            }
-        }
-    }
+    adoptCalculatorWindow();
     m_pChangeSize(m_pFreeStandingAction->isChecked());
     placeCalculator();
     return true;
+}
+
+void HostWindow::adoptCalculatorWindow()
+{
+    if (m_pCalculatorWindow) {
+        return;
+    }
+    for (int i = 0; i < m_pCalculatorLayout->count(); ++i) {
+        if (QWidget* pWidget = m_pCalculatorLayout->itemAt(i)->widget()) {
+            m_pCalculatorWindow = pWidget;
+        }
+    }
+    if (m_pCalculatorWindow) {
+        m_pCalculatorWindow->installEventFilter(this);
+        hideCalculatorSizeButtons();
+    }
+}
+
+// The tab gives the calculator its size: its own title bar keeps only the
+// close button.
+void HostWindow::hideCalculatorSizeButtons()
+{
+    for (const char* pszName : {"m_pMinBtn", "m_pMaxBtn"}) {
+        if (auto* pButton = m_pCalculatorWindow->findChild<QPushButton*>(QLatin1String(pszName))) {
+            pButton->hide();
+        }
+    }
 }
 
 void HostWindow::onFreeStandingToggled(bool bFreeStanding)
@@ -91,6 +136,10 @@ void HostWindow::placeCalculator()
         m_pCalculatorWindow->hide();
         return;
     }
+    // The calculator's own size buttons leave fixed and maximum sizes behind.
+    m_pCalculatorWindow->setMinimumSize(m_pCalculatorWindow->minimumSizeHint());
+    m_pCalculatorWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_pCalculatorWindow->setWindowState(Qt::WindowNoState);
     m_pCalculatorWindow->setGeometry(
         QRect(m_pCalculatorPage->mapToGlobal(QPoint(0, 0)), m_pCalculatorPage->size()));
     m_pCalculatorWindow->show();
@@ -99,6 +148,9 @@ void HostWindow::placeCalculator()
 
 bool HostWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    if (pWatched == m_pCalculatorWindow) {
+        return filterCalculatorEvent(pEvent);
+    }
     switch (pEvent->type()) {
     case QEvent::Move:
     case QEvent::Resize:
@@ -113,8 +165,35 @@ bool HostWindow::eventFilter(QObject* pWatched, QEvent* pEvent)
     return QMainWindow::eventFilter(pWatched, pEvent);
 }
 
+// The calculator's window moved, resized or minimised by anything but the
+// host (its title bar, the window system) goes back over its tab; closing it
+// is the host's closing. True when the event is taken.
+bool HostWindow::filterCalculatorEvent(QEvent* pEvent)
+{
+    switch (pEvent->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        placeCalculator();
+        return false;
+    case QEvent::Close:
+        // The calculator's own close would quit the whole application.
+        pEvent->ignore();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void HostWindow::closeEvent(QCloseEvent* pEvent)
 {
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, windowTitle(), tr("Close Vardex Host and the calculator?"));
+    if (answer != QMessageBox::Yes) {
+        pEvent->ignore();
+        return;
+    }
     // The host closes the calculator with itself, without the calculator's
     // own close question.
     if (m_pCalculatorWindow) {

@@ -14,13 +14,18 @@ class QTabWidget;
 // calculator's window is a frameless top-level window (layouts leave windows
 // alone), so the host keeps it over its tab's area, following moves and
 // resizes, and hides it while another tab is current or the host is
-// minimised; to the user it sits under the host's tab bar.
+// minimised; to the user it sits under the host's tab bar. Whatever moves,
+// resizes or closes the calculator's window goes through the host: the
+// calculator stays in its tab, and only the host, after asking, ends.
 class HostWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     HostWindow(VardexOpenDialogFn pOpenDialog, VardexChangeSizeFn pChangeSize);
 
+    // Shows the window whole on its screen's available area: at its
+    // preferred size where that fits, else filling the area.
+    void showOnScreen();
     // Opens the calculator in its tab; false when the library refuses.
     bool openCalculator();
 
@@ -33,6 +38,9 @@ private:
     void buildTabs();
     void onFreeStandingToggled(bool bFreeStanding);
     void onTitleBarToggled(bool bShow);
+    void adoptCalculatorWindow();
+    void hideCalculatorSizeButtons();
+    bool filterCalculatorEvent(QEvent* pEvent);
     void placeCalculator();
 
     VardexOpenDialogFn m_pOpenDialog;

@@ -23,8 +23,7 @@ int main(int argc, char* argv[])
     }
 
     HostWindow window(plugin.openDialog(), plugin.changeSize());
-    window.resize(1200, 860);
-    window.show();
+    window.showOnScreen();
     if (!window.openCalculator()) {
         return fail(QCoreApplication::translate(
             "HostWindow", "The calculator library could not open its window"));

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Vardex needs on Debian 12 (as root).
+# fonts-liberation2 stands in for Arial with the same metrics, which the
+# window's column widths assume; xdg-utils opens the user manual;
+# desktop-file-utils checks the desktop entries.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
@@ -13,4 +16,5 @@ apt-get install -y --no-install-recommends \
   libfreexl-dev libxml2-utils libxml2-dev \
   libreoffice-calc-nogui python3-xlrd \
   clang libclang-rt-14-dev \
-  fonts-wqy-zenhei fonts-dejavu-core
+  fonts-wqy-zenhei fonts-dejavu-core \
+  fonts-liberation2 xdg-utils desktop-file-utils

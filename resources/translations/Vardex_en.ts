@@ -490,14 +490,6 @@
         <translation>Vardex</translation>
     </message>
     <message>
-        <source>Info</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Can not find Manual.</source>
-        <translation>Can not find Manual.</translation>
-    </message>
-    <message>
         <source>Confirm</source>
         <translation>Confirm</translation>
     </message>
@@ -535,6 +527,10 @@
     <message>
         <source>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</source>
         <translation>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels, bandwidth up to %3Mbps</source>
+        <translation>%1: %2 channels, bandwidth up to %3Mbps</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1135,9 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+</context>
+<context>
+    <name>UserManual</name>
     <message>
         <source>Info</source>
         <translation>Info</translation>
@@ -1146,6 +1145,10 @@
     <message>
         <source>Can not find Manual.</source>
         <translation>Can not find Manual.</translation>
+    </message>
+    <message>
+        <source>No program could open the user manual %1.</source>
+        <translation>No program could open the user manual %1.</translation>
     </message>
 </context>
 </TS>

@@ -485,14 +485,6 @@
         <translation>Vardex</translation>
     </message>
     <message>
-        <source>Info</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Can not find Manual.</source>
-        <translation>找不到用户手册。</translation>
-    </message>
-    <message>
         <source>Confirm</source>
         <translation>确认</translation>
     </message>
@@ -530,6 +522,10 @@
     <message>
         <source>The Bit Rate of IPC Typeis bigger than NVR Bandwidth</source>
         <translation>IPC类型的码率大于NVR带宽</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels, bandwidth up to %3Mbps</source>
+        <translation>%1：%2路，带宽上限%3Mbps</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1130,9 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+</context>
+<context>
+    <name>UserManual</name>
     <message>
         <source>Info</source>
         <translation>信息</translation>
@@ -1141,6 +1140,10 @@
     <message>
         <source>Can not find Manual.</source>
         <translation>找不到用户手册。</translation>
+    </message>
+    <message>
+        <source>No program could open the user manual %1.</source>
+        <translation>没有程序能打开用户手册 %1。</translation>
     </message>
 </context>
 </TS>

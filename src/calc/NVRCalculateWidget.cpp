@@ -9,7 +9,15 @@
 
 #include "ui_NVRCalculateWidget.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
+
+namespace {
+// The models offered, one line each as the page is built; shown with the rule
+// "vardex.nvr.models.debug=true" (QT_LOGGING_RULES).
+Q_LOGGING_CATEGORY(lcModelList, "vardex.nvr.models", QtInfoMsg)
+
+const int kKbpsPerMbps = 1024;
+} // namespace
 
 NVRCalculateWidget::NVRCalculateWidget(QWidget* parent)
     : CalcBackgroundWidget(parent), m_pUi(new Ui::NVRCalculateWidget)
@@ -61,11 +69,22 @@ void NVRCalculateWidget::fillModelComboBox()
     }
     m_pUi->combNVRType->clear();
     for (int iRow = 0; iRow < NvrModelTable::size(); ++iRow) {
-        const QString qsName = NvrModelTable::at(iRow).name;
-        m_pUi->combNVRType->addItem(qsName);
-        qDebug() << qsName;
-        m_pUi->combNVRType->setItemData(iRow, qsName, Qt::ToolTipRole);
+        const NvrModelInfo model = NvrModelTable::at(iRow);
+        m_pUi->combNVRType->addItem(model.name);
+        qCDebug(lcModelList) << model.name;
+        m_pUi->combNVRType->setItemData(iRow, modelToolTip(model), Qt::ToolTipRole);
     }
+}
+
+// What the user weighs when choosing a model: how many cameras it records and
+// how much stream bandwidth it takes in.
+QString NVRCalculateWidget::modelToolTip(const NvrModelInfo& model)
+{
+    const double dMbps = model.bandwidth / double(kKbpsPerMbps);
+    return tr("%1: %2 channels, bandwidth up to %3Mbps")
+        .arg(model.name)
+        .arg(model.channels)
+        .arg(QString::number(dMbps, 'g', 6));
 }
 
 int NVRCalculateWidget::countOnWorkerThread(const std::vector<NvrBandWidth>& vsBandWidth)

@@ -11,6 +11,8 @@ namespace Ui {
 class NVRCalculateWidget;
 }
 
+struct NvrModelInfo;
+
 // The page on which the user picks a recorder model and reads how many of
 // them the IPC device groups of the current task need.
 class NVRCalculateWidget : public CalcBackgroundWidget
@@ -34,6 +36,7 @@ public slots:
 private:
     // Offers the models only when Device.Xml can be read.
     void fillModelComboBox();
+    static QString modelToolTip(const NvrModelInfo& model);
     int countOnWorkerThread(const std::vector<NvrBandWidth>& vsBandWidth);
     void reportError(int iResult);
 

@@ -78,11 +78,11 @@ int CWarnDlg::execForm(Form form, const QString& qsTitle, const QString& qsText)
         ShowCancelBtn(false);
     }
     SetTitle(qsTitle);
-    // The box is still hidden: lay the frame out now so that the text is placed
-    // in the content frame as it will be shown.
-    layout()->invalidate();
-    layout()->activate();
+    layOutFrame();
     m_pUi->m_pBrowserTxt->setText(qsText);
+    // A text as high as the document was before changes no size and so sends
+    // no signal; it is placed all the same.
+    placeText();
     return exec();
 }
 
@@ -109,6 +109,11 @@ void CWarnDlg::fitWidthToText(const QString& qsText)
 void CWarnDlg::TextNeededSize(const QSizeF& sizeText)
 {
     Q_UNUSED(sizeText)
+    placeText();
+}
+
+void CWarnDlg::placeText()
+{
     QTextBrowser* pBrowser = m_pUi->m_pBrowserTxt;
     if (!pBrowser->parentWidget() || !pBrowser->document()) {
         return;
@@ -123,7 +128,16 @@ void CWarnDlg::TextNeededSize(const QSizeF& sizeText)
         return;
     }
     resize(width(), iTextHeight - iFrameHeight + height() + kGrowthExtra);
-    pBrowser->move(pFrame->width() / 2 - pBrowser->width() / 2, kGrownTopGap);
+    layOutFrame();
+    pBrowser->move(iCentredX, kGrownTopGap);
+}
+
+// A hidden box is laid out only when shown: laid out now, its content frame
+// has the size it will be shown with, and the text is placed for that size.
+void CWarnDlg::layOutFrame()
+{
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void CWarnDlg::closeEvent(QCloseEvent* event)

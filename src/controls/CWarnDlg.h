@@ -45,6 +45,10 @@ private:
 
     int execForm(Form form, const QString& qsTitle, const QString& qsText);
     void fitWidthToText(const QString& qsText);
+    // Fits the browser's height to the document and centres it in the content
+    // frame, growing the box when the text is higher than the frame.
+    void placeText();
+    void layOutFrame();
 
     Ui::CWarnDlgClass* m_pUi;
     const int m_iMinWidth;

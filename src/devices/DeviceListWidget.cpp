@@ -8,6 +8,8 @@
 #include "devices/NewDeviceWidget.h"
 #include "devices/NewStreamGroupWidget.h"
 
+#include <QHeaderView>
+
 namespace {
 
 const QString kExampleTask = QStringLiteral("Example Task");
@@ -62,11 +64,16 @@ int DeviceListWidget::videoStandard() const
     return m_pUi->combVideoStandard->currentData().toInt();
 }
 
+// The widths are the least a column gets: a header text that needs more (a
+// wider font, another language) widens its column, so that it reads whole.
 void DeviceListWidget::setColumnWidths()
 {
+    const QHeaderView* pHeader = m_pUi->treeDeviceList->header();
     int iColumn = 0;
     for (int iWidth : kColumnWidths) {
-        m_pUi->treeDeviceList->setColumnWidth(iColumn++, iWidth);
+        m_pUi->treeDeviceList->setColumnWidth(iColumn,
+                                              qMax(iWidth, pHeader->sectionSizeHint(iColumn)));
+        ++iColumn;
     }
 }
 

@@ -7,9 +7,12 @@
 #include "entry/StartUp.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QLockFile>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace {
 const char* const kStyleSheetFolder = ":/KesaClient/Qss/Qss/";
@@ -73,24 +76,26 @@ void CKesaApplication::applyStyleSheets()
     setStyleSheet(qsStyleSheet);
 }
 
+// The lock lives in the user's runtime directory, so that each user (and
+// only the user) runs one instance. A lock left by a program that was killed
+// names a process that no longer runs and is taken over.
 void CKesaApplication::claimSingleInstance(const QString& qsKey)
 {
-    // A program that was killed leaves its segment behind with no process
-    // attached; the last detach removes it, so a stale segment does not
-    // pass for a running instance.
-    {
-        QSharedMemory stale(qsKey);
-        if (stale.attach()) {
-            stale.detach();
-        }
+    QString qsFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (qsFolder.isEmpty()) {
+        qsFolder = QDir::homePath();
     }
-    m_sharedMemory.setKey(qsKey);
-    if (m_sharedMemory.attach()) {
-        m_bRunning = true;
+    m_pInstanceLock =
+        std::make_unique<QLockFile>(qsFolder + QLatin1Char('/') + qsKey + QStringLiteral(".lock"));
+    // A running instance's lock never goes stale however old it is.
+    m_pInstanceLock->setStaleLockTime(0);
+    m_bRunning = false;
+    if (m_pInstanceLock->tryLock(0)) {
         return;
     }
-    m_bRunning = false;
-    if (!m_sharedMemory.create(1)) {
+    if (m_pInstanceLock->error() == QLockFile::LockFailedError) {
+        m_bRunning = true;
+    } else {
         qDebug() << "Unable to create single instance.";
     }
 }

@@ -2,11 +2,14 @@
 #define CKESAAPPLICATION_H
 
 #include <QApplication>
-#include <QSharedMemory>
+
+#include <memory>
+
+class QLockFile;
 
 // The application object of the stand-alone program: font, configuration,
 // skin, translators, style sheet, icon, and a single instance per
-// application name.
+// application name and user.
 class CKesaApplication : public QApplication
 {
     Q_OBJECT
@@ -24,7 +27,7 @@ private:
     void applyClassFonts();
     void claimSingleInstance(const QString& qsKey);
 
-    QSharedMemory m_sharedMemory;
+    std::unique_ptr<QLockFile> m_pInstanceLock;
     bool m_bRunning;
 };
 

@@ -88,6 +88,20 @@ void CKesaStyle::drawControl(ControlElement element, const QStyleOption* option,
         return;
     case CE_ProgressBarContents:
         return;
+    case CE_ItemViewItem:
+        if (const auto* pItem = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+            // Selected items lie on the pale selection image: their text keeps
+            // the dark colour of unselected text to stay readable.
+            QStyleOptionViewItem item(*pItem);
+            for (const QPalette::ColorGroup group :
+                 {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                item.palette.setBrush(group, QPalette::HighlightedText,
+                                      item.palette.brush(group, QPalette::Text));
+            }
+            QProxyStyle::drawControl(element, &item, painter, widget);
+            return;
+        }
+        break;
     case CE_ShapedFrame:
         if (const auto* pFrame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
             QStyleOptionFrame styledPanel(*pFrame);

@@ -152,13 +152,13 @@ void MainWindow::changeSize(bool bFull)
 
 bool MainWindow::openManual()
 {
-    return openUserManual();
+    return UserManual::open() == UserManual::Opened;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && !openManual()) {
-        CWarnDlg::Information(tr("Info"), tr("Can not find Manual."), this);
+    if (event->key() == Qt::Key_F1) {
+        UserManual::openOrExplain(this);
     }
 }
 

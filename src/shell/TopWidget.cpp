@@ -1,6 +1,5 @@
 #include "shell/TopWidget.h"
 
-#include "controls/CWarnDlg.h"
 #include "export/PrintWidget.h"
 #include "shell/CDlgAbout.h"
 #include "shell/UserManual.h"
@@ -147,9 +146,7 @@ void TopWidget::onBtnClickedAbout()
 
 void TopWidget::onGetHelp()
 {
-    if (!openUserManual()) {
-        CWarnDlg::Information(tr("Info"), tr("Can not find Manual."), this);
-    }
+    UserManual::openOrExplain(this);
 }
 
 void TopWidget::getVersion()

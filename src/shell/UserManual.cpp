@@ -1,6 +1,7 @@
 #include "shell/UserManual.h"
 
 #include "config/ClientConfig.h"
+#include "controls/CWarnDlg.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -17,12 +18,35 @@ QString manualFileName()
 }
 } // namespace
 
-bool openUserManual()
+QString UserManual::path()
 {
-    const QString qsPath = QDir::currentPath() + manualFileName();
+    return QDir::currentPath() + manualFileName();
+}
+
+UserManual::Opening UserManual::open()
+{
+    const QString qsPath = path();
     // A missing file would still start a viewer that then fails on its own.
     if (!QFileInfo::exists(qsPath)) {
-        return false;
+        return Missing;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(qsPath));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qsPath)) ? Opened : NoViewer;
+}
+
+void UserManual::openOrExplain(QWidget* pParent)
+{
+    switch (open()) {
+    case Opened:
+        return;
+    case Missing:
+        CWarnDlg::Information(tr("Info"), tr("Can not find Manual."), pParent);
+        return;
+    case NoViewer:
+        // The user can still open the file by hand.
+        CWarnDlg::Information(
+            tr("Info"),
+            tr("No program could open the user manual %1.").arg(QDir::toNativeSeparators(path())),
+            pParent);
+        return;
+    }
 }

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using Groups = std::vector<NvrBandWidth>;
@@ -82,10 +84,63 @@ private slots:
         QCOMPARE(pModels->count(), 47);
         for (int iRow = 0; iRow < pModels->count(); ++iRow) {
             QCOMPARE(pModels->itemText(iRow), NvrModelTable::at(iRow).name);
-            QCOMPARE(pModels->itemData(iRow, Qt::ToolTipRole).toString(), pModels->itemText(iRow));
         }
         QCOMPARE(pModels->currentText(), QStringLiteral("KV-R08-1"));
         QCOMPARE(countLabel(page)->text(), QStringLiteral("0"));
+    }
+
+    // Rows 1, 28 and 45 of the model table: the last two carry odd values.
+    void modelToolTipsTellChannelsAndBandwidth_data()
+    {
+        QTest::addColumn<QString>("qsTranslation");
+        QTest::addColumn<int>("iRow");
+        QTest::addColumn<QString>("qsToolTip");
+        QTest::newRow("KV-R08-1") << QString() << 0
+                                  << "KV-R08-1: 8 channels, bandwidth up to 40Mbps";
+        QTest::newRow("KV-Z64-1") << QString() << 27
+                                  << "KV-Z64-1: 32 channels, bandwidth up to 160Mbps";
+        QTest::newRow("KV-Z16-7 in Chinese")
+            << ":/translation/Vardex_zh.qm" << 44
+            << QString::fromUtf8(u8"KV-Z16-7\uff1a16\u8def\uff0c\u5e26\u5bbd\u4e0a\u965040Mbps");
+    }
+
+    void modelToolTipsTellChannelsAndBandwidth()
+    {
+        QFETCH(QString, qsTranslation);
+        QFETCH(int, iRow);
+        QFETCH(QString, qsToolTip);
+        QTranslator translator;
+        QVERIFY(qsTranslation.isEmpty() || translator.load(qsTranslation));
+        QCoreApplication::installTranslator(&translator);
+        NVRCalculateWidget page;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(modelBox(page)->itemData(iRow, Qt::ToolTipRole).toString(), qsToolTip);
+    }
+
+    // The model names go to the log only when its category asks for them.
+    void modelListIsLoggedOnDemand_data()
+    {
+        QTest::addColumn<QString>("qsRules");
+        QTest::addColumn<int>("iLines");
+        QTest::newRow("by default") << QString() << 0;
+        QTest::newRow("asked for") << "vardex.nvr.models.debug=true" << 47;
+    }
+
+    void modelListIsLoggedOnDemand()
+    {
+        QFETCH(QString, qsRules);
+        QFETCH(int, iLines);
+        QLoggingCategory::setFilterRules(qsRules);
+        static int s_iModelLines;
+        s_iModelLines = 0;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& qsLine) {
+                s_iModelLines += qsLine.contains(QLatin1String("KV-")) ? 1 : 0;
+            });
+        NVRCalculateWidget page;
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(s_iModelLines, iLines);
     }
 
     void countIsShown_data()

@@ -1,6 +1,7 @@
 #include "controls/CWarnDlg.h"
 
 #include "ModalAnswer.h"
+#include "TsCatalogue.h"
 #include "WarnDlgContent.h"
 
 #include <QFontMetrics>
@@ -30,6 +31,7 @@ struct Shown
     QSize boxSize;
     QRect textRect;
     QRect frameRect;
+    QSizeF documentSize;
     int iLines = 0;
     QStringList lstVisible; // of the buttons and the button bar
     QString qsStyle;
@@ -43,8 +45,8 @@ struct Shown
             boxSize = pModal->size();
             textRect = browser(*pModal)->geometry();
             frameRect = pModal->findChild<QFrame*>(QStringLiteral("m_pContentFrame"))->rect();
-            iLines = browser(*pModal)->document()->size().height() /
-                     QFontMetrics(browser(*pModal)->font()).height();
+            documentSize = browser(*pModal)->document()->size();
+            iLines = documentSize.height() / QFontMetrics(browser(*pModal)->font()).height();
             for (const char* pszName : {"pOkBtn", "pCancelBtn", "m_pCloseBtn", "m_pBottomFrame"}) {
                 if (pModal->findChild<QWidget*>(QLatin1String(pszName))->isVisible()) {
                     lstVisible << QLatin1String(pszName);
@@ -148,7 +150,51 @@ private slots:
         QVERIFY2(shown.iLines >= 5, qPrintable(QString::number(shown.iLines)));
         QVERIFY(shown.boxSize.height() > 225);
         QCOMPARE(shown.textRect.top(), 15);
-        QVERIFY(shown.textRect.bottom() <= shown.frameRect.bottom());
+        QVERIFY(qAbs(shown.textRect.center().y() - shown.frameRect.center().y()) <= 1);
+    }
+
+    // Every text that widens the box beyond its smallest size, in both
+    // languages, at the stand-alone program's font and at the default one.
+    void widestTextsLieWholeAndCentredInTheFrame_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("qsText");
+        QFont standAlone(QStringLiteral("Arial"), 9);
+        standAlone.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+        const QFont defaultFont = QApplication::font();
+        for (const QFont& font : {standAlone, defaultFont}) {
+            QApplication::setFont(font);
+            QSet<QString> setTaken;
+            for (const char* pszLanguage : {"en", "zh"}) {
+                TsCatalogue catalogue;
+                QVERIFY(catalogue.load(qEnvironmentVariable("VARDEX_SOURCE_DIR") +
+                                       QStringLiteral("/resources/translations/Vardex_%1.ts")
+                                           .arg(QLatin1String(pszLanguage))));
+                for (const TsMessage& message : catalogue.messages()) {
+                    if (textWidth(message.qsTranslation) + 10 > 300 - 12 &&
+                        !setTaken.contains(message.qsTranslation)) {
+                        setTaken.insert(message.qsTranslation);
+                        QTest::addRow("%s %s: %s", qPrintable(font.family()), pszLanguage,
+                                      qPrintable(message.qsSource))
+                            << font << message.qsTranslation;
+                    }
+                }
+            }
+        }
+        QApplication::setFont(defaultFont);
+    }
+
+    void widestTextsLieWholeAndCentredInTheFrame()
+    {
+        QFETCH(QFont, font);
+        QFETCH(QString, qsText);
+        QApplication::setFont(font);
+        const Shown shown(Info, qsText);
+        QCOMPARE(shown.frameRect.intersected(shown.textRect), shown.textRect);
+        QVERIFY(qAbs(shown.textRect.center().x() - shown.frameRect.center().x()) <= 1);
+        QVERIFY(qAbs(shown.textRect.center().y() - shown.frameRect.center().y()) <= 1);
+        QVERIFY(shown.documentSize.width() <= shown.textRect.width());
+        QVERIFY(shown.documentSize.height() <= shown.textRect.height());
     }
 
     void escapeLeavesBoxOpen()

@@ -6,12 +6,14 @@
 #include "ModalAnswer.h"
 #include "WarnDlgContent.h"
 
+#include <QFile>
+#include <QLockFile>
 #include <QMouseEvent>
-#include <QSharedMemory>
+#include <QTemporaryDir>
 #include <QTest>
 
-// A 1024 x 767 screen, and an instance already running (the segment that the
-// test creates before the application object).
+// A 1024 x 767 screen, and an instance of the same user already running (the
+// lock that the test takes before the application object).
 class tst_StandAloneRefusal : public QObject
 {
     Q_OBJECT
@@ -86,10 +88,12 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    const QString qsKey = QStringLiteral("VEX-Vardex-tst_standalonerefusal-%1")
-                              .arg(QCoreApplication::applicationPid());
-    QSharedMemory firstInstance(qsKey);
-    if (!firstInstance.create(1)) {
+    // The user's runtime directory holds the lock of the instance that runs.
+    QTemporaryDir runtimeDir;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    const QString qsKey = QStringLiteral("VEX-Vardex-tst_standalonerefusal");
+    QLockFile firstInstance(runtimeDir.filePath(qsKey + QStringLiteral(".lock")));
+    if (!firstInstance.tryLock(0)) {
         return 1;
     }
     CKesaApplication app(argc, argv, qsKey);

@@ -30,8 +30,7 @@ private slots:
               "lib/vardex/libtkl.so", "lib/vardex/Setup.xml", "lib/vardex/DefCfg.xml",
               "lib/vardex/Device.Xml", "bin/vardex-host", "bin/vardex", "bin/vardex-calc",
               "share/doc/vardex/Vardex User Manual.pdf",
-              "share/doc/vardex/Vardex\u7528\u6237\u624b\u518c.pdf",
-              "share/applications/vardex.desktop"}) {
+              "share/doc/vardex/Vardex\u7528\u6237\u624b\u518c.pdf"}) {
             QTest::newRow(file) << QString::fromUtf8(file);
         }
     }
@@ -47,12 +46,28 @@ private slots:
         QTest::newRow("host") << QStringLiteral("vardex-host");
         QTest::newRow("stand-alone") << QStringLiteral("vardex");
     }
-    // A program that cannot find its plug-in, runtime library or resources
-    // ends at once; one that stays up for three seconds has everything. The
-    // test runs on a virtual screen large enough for the stand-alone program.
+    // Each program has a desktop entry that passes the desktop's own check
+    // without a remark and starts it. A program that cannot find its plug-in,
+    // runtime library or resources ends at once; one that stays up for three
+    // seconds has everything. The test runs on a virtual screen large enough
+    // for the stand-alone program.
     void installedProgramsStart()
     {
         QFETCH(QString, program);
+        const QString qsEntry =
+            m_prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(program));
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start(QStringLiteral("desktop-file-validate"), {qsEntry});
+        QVERIFY(validate.waitForFinished());
+        QCOMPARE(validate.exitCode(), 0);
+        QCOMPARE(validate.readAll(), QByteArray());
+        QFile entry(qsEntry);
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QVERIFY(QString::fromUtf8(entry.readAll())
+                    .split(QLatin1Char('\n'))
+                    .contains(QStringLiteral("Exec=") + program));
+
         QTemporaryDir runDir;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VARDEX_RUN_DIR"), runDir.path());
