@@ -16,6 +16,13 @@ if(VARDEX_SANITIZE)
   target_link_options(vardex_strict INTERFACE ${_vardex_san})
 endif()
 
+# Coverage feedback for the fuzzer in all of our code; the fuzz targets link
+# the fuzzer's own main.
+if(VARDEX_FUZZ)
+  target_compile_options(vardex_strict INTERFACE -fsanitize=fuzzer-no-link)
+  target_link_options(vardex_strict INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # Nothing of ours is visible outside the plug-in but its two entry points.
 set(CMAKE_CXX_VISIBILITY_PRESET hidden)
 set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)

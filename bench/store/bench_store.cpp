@@ -8,6 +8,7 @@
 //   bench_store --hostile [rounds] clicks on a task of 530000 stream groups
 
 #include "devices/DeviceListWidget.h"
+#include "model/XmlNode.h"
 #include "shell/MainWindow.h"
 #include "tasks/TaskManageWidget.h"
 
@@ -359,8 +360,14 @@ double timed(const std::function<void()>& action)
 using Figures = std::map<std::string, Times>;
 
 const char* const kFloor = "floor: QDom parse + save";
-const char* const kActions[] = {"switch task",     "edit a cell",      "add a device",
-                                "delete a device", "add stream group", "delete stream group"};
+const char* const kActions[] = {"switch task",
+                                "edit a cell",
+                                "add a device",
+                                "delete a device",
+                                "add stream group",
+                                "delete stream group",
+                                "read alone (XmlNode::load)",
+                                "write alone (XmlNode::save)"};
 const char* const kBareProcess = "floor: bare parse process";
 const char* const kFloorProcess = "floor: parse + save process";
 const char* const kStartUp = "start-up, window shown";
@@ -394,6 +401,9 @@ void measureInProcess(const QString& qsDir, int iRounds, Figures& figures)
         figures["add stream group"].add(double(window.addStreamGroup()) / 1e6);
         figures[kFloor].add(timedFloor(qsFile, qsBare));
         figures["delete stream group"].add(timed([&] { window.deleteLastStreamGroup(); }));
+        XmlNode root;
+        figures["read alone (XmlNode::load)"].add(timed([&] { root.load(qsFile); }));
+        figures["write alone (XmlNode::save)"].add(timed([&] { root.save(qsBare); }));
     }
 }
 

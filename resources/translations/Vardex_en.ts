@@ -430,6 +430,21 @@
     </message>
 </context>
 <context>
+    <name>Gb2312XmlWriter</name>
+    <message>
+        <source>The comment &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>The comment &quot;%1&quot; cannot be written in GB2312.</translation>
+    </message>
+    <message>
+        <source>The processing instruction &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>The processing instruction &quot;%1&quot; cannot be written in GB2312.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>The name &quot;%1&quot; cannot be written in GB2312.</translation>
+    </message>
+</context>
+<context>
     <name>HDDCapacityWidget</name>
     <message>
         <source>HDDCapacityWidget</source>

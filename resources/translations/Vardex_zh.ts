@@ -425,6 +425,21 @@
     </message>
 </context>
 <context>
+    <name>Gb2312XmlWriter</name>
+    <message>
+        <source>The comment &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>注释“%1”无法以 GB2312 编码写入。</translation>
+    </message>
+    <message>
+        <source>The processing instruction &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>处理指令“%1”无法以 GB2312 编码写入。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot be written in GB2312.</source>
+        <translation>名称“%1”无法以 GB2312 编码写入。</translation>
+    </message>
+</context>
+<context>
     <name>HDDCapacityWidget</name>
     <message>
         <source>HDDCapacityWidget</source>

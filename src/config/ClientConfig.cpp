@@ -1,9 +1,10 @@
 #include "config/ClientConfig.h"
 
+#include "model/RegularFile.h"
+
 #include <TKL_Guard.h>
 
 #include <QDebug>
-#include <QFile>
 #include <QTextCodec>
 #include <QXmlStreamReader>
 
@@ -56,13 +57,13 @@ ClientConfig::~ClientConfig()
 
 bool ClientConfig::load(const QString& qsPath)
 {
-    QFile file(qsPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray content;
+    if (!readRegularFile(qsPath, content)) {
         qDebug() << "No file to read...";
         return false;
     }
     // A parse error ends the reading quietly with the items read so far.
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(content);
     while (!reader.atEnd() && !reader.hasError()) {
         reader.readNext();
         if (!reader.isStartElement() || reader.name() == QLatin1String("Configs")) {
@@ -74,7 +75,6 @@ bool ClientConfig::load(const QString& qsPath)
         }
         m_items.append(pItem);
     }
-    file.close();
     return true;
 }
 

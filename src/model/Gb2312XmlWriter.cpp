@@ -1,188 +1,271 @@
 #include "model/Gb2312XmlWriter.h"
 
+#include "model/Gb2312Table.h"
 #include "model/XmlCharacters.h"
 
 #include <QDomNamedNodeMap>
-#include <QTextCodec>
 
-#include <bitset>
-#include <memory>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QTextCodec* gb2312Codec()
-{
-    static QTextCodec* const codec = QTextCodec::codecForName("GB2312");
-    return codec;
-}
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
 
-// The BMP characters that the codec writes as a code of GB2312 proper: the
-// characters that those byte pairs decode to.
-class Gb2312Repertoire
+bool holdsText(const QDomNode& node)
 {
-public:
-    Gb2312Repertoire()
-    {
-        QTextCodec* codec = gb2312Codec();
-        for (int iLead = 0xA1; iLead <= 0xF7; ++iLead) {
-            for (int iTrail = 0xA1; iTrail <= 0xFE; ++iTrail) {
-                const char pair[2] = {static_cast<char>(iLead), static_cast<char>(iTrail)};
-                const QString decoded = codec->toUnicode(pair, 2);
-                if (decoded.size() == 1 && decoded.at(0) != QChar::ReplacementCharacter &&
-                    codec->fromUnicode(decoded) == QByteArray(pair, 2)) {
-                    m_encodable.set(decoded.at(0).unicode());
-                }
-            }
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isText()) {
+            return true;
         }
     }
+    return false;
+}
 
-    bool contains(char32_t uCodePoint) const
-    {
-        return uCodePoint < 0x80 || (uCodePoint <= 0xFFFF && m_encodable.test(uCodePoint));
-    }
+class Serializer
+{
+public:
+    explicit Serializer(QByteArray& out) : m_out(out), m_table(Gb2312Table::instance()) {}
+
+    bool write(const QDomDocument& document);
+    const QString& error() const { return m_qsError; }
 
 private:
-    std::bitset<0x10000> m_encodable;
+    bool writeLeaf(const QDomNode& node);
+    bool openElement(const QDomElement& element);
+    bool writeStartTag(const QDomElement& element);
+    void closeElement(const QDomElement& element);
+    void endLine();
+    void appendEscaped(const QString& text, bool bAttribute);
+    bool appendVerbatim(const QString& text);
+    void appendReference(char32_t u);
+    bool appendEncoded(QChar c);
+    bool fail(const QString& qsReason);
+
+    QByteArray& m_out;
+    const Gb2312Table& m_table;
+    // Per open element, outermost first: whether it holds text, in which
+    // case no line break may be added inside it.
+    std::vector<bool> m_vHoldsText{false};
+    QString m_qsError;
 };
 
-const Gb2312Repertoire& repertoire()
+// Walks the tree in document order without recursion: down into the first
+// child of an element, else on to the next sibling, closing every element
+// that ends on the way up.
+bool Serializer::write(const QDomDocument& document)
 {
-    static const Gb2312Repertoire table;
-    return table;
+    m_out = kDeclaration;
+    QDomNode node = document.firstChild();
+    while (!node.isNull()) {
+        if (node.isElement() && node.hasChildNodes()) {
+            if (!openElement(node.toElement())) {
+                return false;
+            }
+            node = node.firstChild();
+            continue;
+        }
+        if (!writeLeaf(node)) {
+            return false;
+        }
+        while (node.nextSibling().isNull()) {
+            node = node.parentNode();
+            if (!node.isElement()) {
+                return true;
+            }
+            closeElement(node.toElement());
+        }
+        node = node.nextSibling();
+    }
+    return true;
 }
 
-void appendReference(QString& out, char32_t u)
+bool Serializer::writeLeaf(const QDomNode& node)
 {
-    out += QLatin1String("&#x");
-    out += QString::number(static_cast<uint>(u), 16).toUpper();
-    out += QLatin1Char(';');
+    if (node.isElement()) {
+        if (!writeStartTag(node.toElement())) {
+            return false;
+        }
+        m_out += "/>";
+    } else if (node.isText()) {
+        // CDATA too: a CDATA section cannot hold references.
+        appendEscaped(node.nodeValue(), false);
+        return true;
+    } else if (node.isComment()) {
+        m_out += "<!--";
+        if (!appendVerbatim(node.nodeValue())) {
+            return fail(Gb2312XmlWriter::tr("The comment \"%1\" cannot be written in GB2312.")
+                            .arg(node.nodeValue()));
+        }
+        m_out += "-->";
+    } else if (node.isProcessingInstruction() && node.nodeName() != QLatin1String("xml")) {
+        // The declaration is always ours: the bytes are GB2312 whatever the
+        // file declared when it was read.
+        m_out += "<?";
+        if (!appendVerbatim(node.nodeName() + QLatin1Char(' ') + node.nodeValue())) {
+            return fail(
+                Gb2312XmlWriter::tr("The processing instruction \"%1\" cannot be written in "
+                                    "GB2312.")
+                    .arg(node.nodeName()));
+        }
+        m_out += "?>";
+    } else {
+        return true;
+    }
+    endLine();
+    return true;
 }
 
-// Escapes character data (text or attribute value). A carriage return is
-// written as a reference so that the parser's line-end normalisation keeps it.
-void appendEscaped(QString& out, const QString& text)
+bool Serializer::openElement(const QDomElement& element)
 {
-    const Gb2312Repertoire& table = repertoire();
+    if (!writeStartTag(element)) {
+        return false;
+    }
+    m_out += '>';
+    m_vHoldsText.push_back(holdsText(element));
+    endLine();
+    return true;
+}
+
+bool Serializer::writeStartTag(const QDomElement& element)
+{
+    m_out += '<';
+    if (!appendVerbatim(element.tagName())) {
+        return fail(Gb2312XmlWriter::tr("The name \"%1\" cannot be written in GB2312.")
+                        .arg(element.tagName()));
+    }
+    const QDomNamedNodeMap attributes = element.attributes();
+    std::vector<std::pair<QString, QString>> vAttributes;
+    vAttributes.reserve(size_t(attributes.count()));
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomNode attribute = attributes.item(i);
+        vAttributes.emplace_back(attribute.nodeName(), attribute.nodeValue());
+    }
+    std::sort(vAttributes.begin(), vAttributes.end());
+    for (const auto& attribute : vAttributes) {
+        m_out += ' ';
+        if (!appendVerbatim(attribute.first)) {
+            return fail(Gb2312XmlWriter::tr("The name \"%1\" cannot be written in GB2312.")
+                            .arg(attribute.first));
+        }
+        m_out += "=\"";
+        appendEscaped(attribute.second, true);
+        m_out += '"';
+    }
+    return true;
+}
+
+void Serializer::closeElement(const QDomElement& element)
+{
+    m_vHoldsText.pop_back();
+    m_out += "</";
+    appendVerbatim(element.tagName()); // written once already in the start tag
+    m_out += '>';
+    endLine();
+}
+
+// A line break between nodes, where it is no part of any text.
+void Serializer::endLine()
+{
+    if (!m_vHoldsText.back()) {
+        m_out += '\n';
+    }
+}
+
+// Character data (text or attribute value). Line ends and, in attribute
+// values, tabs are written as references, which the parser's normalisation
+// of line ends and attribute blanks leaves alone.
+void Serializer::appendEscaped(const QString& text, bool bAttribute)
+{
     const int iSize = text.size();
     for (int i = 0; i < iSize; ++i) {
         const QChar c = text.at(i);
-        char32_t u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < iSize && text.at(i + 1).isLowSurrogate()) {
-            u = QChar::surrogateToUcs4(c, text.at(++i));
-        }
-        switch (u) {
+        switch (c.unicode()) {
         case '&':
-            out += QLatin1String("&amp;");
+            m_out += "&amp;";
             continue;
         case '<':
-            out += QLatin1String("&lt;");
+            m_out += "&lt;";
             continue;
         case '>':
-            out += QLatin1String("&gt;");
+            m_out += "&gt;";
             continue;
         case '"':
-            out += QLatin1String("&quot;");
+            m_out += "&quot;";
             continue;
         case '\r':
-            appendReference(out, u);
+            appendReference(c.unicode());
             continue;
+        case '\t':
+        case '\n':
+            if (bAttribute) {
+                appendReference(c.unicode());
+                continue;
+            }
+            break;
         default:
             break;
         }
-        // Not even a reference can carry these: they are dropped.
-        if (!XmlCharacters::isXmlChar(u)) {
-            continue;
-        }
-        if (table.contains(u)) {
-            out += c;
-        } else {
-            appendReference(out, u);
+        if (c.isHighSurrogate() && i + 1 < iSize && text.at(i + 1).isLowSurrogate()) {
+            appendReference(QChar::surrogateToUcs4(c, text.at(++i)));
+        } else if (XmlCharacters::isXmlChar(c.unicode()) && !appendEncoded(c)) {
+            appendReference(c.unicode());
         }
     }
 }
 
-// Comments and processing instructions cannot hold references: a character
-// the file cannot carry becomes "?" there.
-void appendVerbatim(QString& out, const QString& text)
+// Comments, processing instructions and names cannot hold references.
+bool Serializer::appendVerbatim(const QString& text)
 {
-    const Gb2312Repertoire& table = repertoire();
     for (const QChar c : text) {
-        out += table.contains(c.unicode()) && XmlCharacters::isXmlChar(c.unicode())
-                   ? c
-                   : QLatin1Char('?');
-    }
-}
-
-bool hasOnlyTextChildren(const QDomNode& node)
-{
-    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        if (!child.isText()) {
+        if (!XmlCharacters::isXmlChar(c.unicode()) || !appendEncoded(c)) {
             return false;
         }
     }
     return true;
 }
 
-void appendNode(QString& out, const QDomNode& node);
-
-void appendElement(QString& out, const QDomElement& element)
+void Serializer::appendReference(char32_t u)
 {
-    out += QLatin1Char('<');
-    out += element.tagName();
-    const QDomNamedNodeMap attributes = element.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomNode attribute = attributes.item(i);
-        out += QLatin1Char(' ');
-        out += attribute.nodeName();
-        out += QLatin1String("=\"");
-        appendEscaped(out, attribute.nodeValue());
-        out += QLatin1Char('"');
-    }
-    if (!element.hasChildNodes()) {
-        out += QLatin1String("/>\n");
-        return;
-    }
-    out += QLatin1Char('>');
-    if (!hasOnlyTextChildren(element)) {
-        out += QLatin1Char('\n');
-    }
-    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        appendNode(out, child);
-    }
-    out += QLatin1String("</");
-    out += element.tagName();
-    out += QLatin1String(">\n");
+    m_out += "&#x";
+    m_out += QByteArray::number(uint(u), 16).toUpper();
+    m_out += ';';
 }
 
-void appendNode(QString& out, const QDomNode& node)
+// ASCII as itself, else the character's GB2312 code; false when it has none.
+bool Serializer::appendEncoded(QChar c)
 {
-    if (node.isElement()) {
-        appendElement(out, node.toElement());
-    } else if (node.isText()) {
-        // CDATA too: a CDATA section cannot hold references.
-        appendEscaped(out, node.nodeValue());
-    } else if (node.isComment()) {
-        out += QLatin1String("<!--");
-        appendVerbatim(out, node.nodeValue());
-        out += QLatin1String("-->\n");
-    } else if (node.isProcessingInstruction() && node.nodeName() != QLatin1String("xml")) {
-        out += QLatin1String("<?");
-        out += node.nodeName();
-        out += QLatin1Char(' ');
-        appendVerbatim(out, node.nodeValue());
-        out += QLatin1String("?>\n");
+    const char16_t u = c.unicode();
+    if (u < 0x80) {
+        m_out += char(u);
+        return true;
     }
+    const quint16 code = m_table.encode(u);
+    if (code == 0) {
+        return false;
+    }
+    m_out += char(code >> 8);
+    m_out += char(code & 0xFF);
+    return true;
+}
+
+bool Serializer::fail(const QString& qsReason)
+{
+    m_qsError = qsReason;
+    return false;
 }
 
 } // namespace
 
-QByteArray Gb2312XmlWriter::serialize(const QDomDocument& document)
+bool Gb2312XmlWriter::serialize(const QDomDocument& document, QByteArray& out, QString* pError)
 {
-    // The declaration is always ours: the bytes below are GB2312 whatever
-    // the file declared when it was read.
-    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n");
-    for (QDomNode child = document.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        appendNode(out, child);
+    Serializer serializer(out);
+    if (serializer.write(document)) {
+        return true;
     }
-    return gb2312Codec()->fromUnicode(out);
+    if (pError) {
+        *pError = serializer.error();
+    }
+    return false;
 }

@@ -1,81 +1,12 @@
 #include "model/XmlNode.h"
 
 #include "model/Gb2312XmlWriter.h"
+#include "model/RegularFile.h"
+#include "model/XmlDocumentReader.h"
 
-#include <QDomText>
-#include <QFile>
 #include <QSaveFile>
-#include <QXmlStreamReader>
 
 namespace {
-
-bool isBlank(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-            c != QLatin1Char('\r')) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Builds the DOM from a stream reader. Unlike QDomDocument::setContent it
-// keeps a character reference above U+FFFF whole (the writer uses them for
-// emoji) and keeps blank text when it is an element's whole content, so a
-// name or remark of only blanks survives; blanks between elements (the
-// indentation of a hand-made file) are dropped.
-bool readDocument(QIODevice& device, QDomDocument& document)
-{
-    QXmlStreamReader reader(&device);
-    QDomNode current; // null until the root element: the document itself
-    const auto append = [&](const QDomNode& node) {
-        return current.isNull() ? document.appendChild(node) : current.appendChild(node);
-    };
-    QString qsText;
-    const auto flushText = [&](bool bClosingElement) {
-        if (!qsText.isEmpty() &&
-            (!isBlank(qsText) || (bClosingElement && !current.hasChildNodes()))) {
-            append(document.createTextNode(qsText));
-        }
-        qsText.clear();
-    };
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            flushText(false);
-            QDomElement element = document.createElement(reader.qualifiedName().toString());
-            const QXmlStreamAttributes attributes = reader.attributes();
-            for (const QXmlStreamAttribute& attribute : attributes) {
-                element.setAttribute(attribute.qualifiedName().toString(),
-                                     attribute.value().toString());
-            }
-            current = append(element);
-            break;
-        }
-        case QXmlStreamReader::EndElement:
-            flushText(true);
-            current = current.parentNode();
-            break;
-        case QXmlStreamReader::Characters:
-            qsText += reader.text();
-            break;
-        case QXmlStreamReader::Comment:
-            flushText(false);
-            append(document.createComment(reader.text().toString()));
-            break;
-        case QXmlStreamReader::ProcessingInstruction:
-            flushText(false);
-            append(document.createProcessingInstruction(
-                reader.processingInstructionTarget().toString(),
-                reader.processingInstructionData().toString()));
-            break;
-        default:
-            break;
-        }
-    }
-    return !reader.hasError() && !document.documentElement().isNull();
-}
 
 bool writeAll(QIODevice& device, const QByteArray& content)
 {
@@ -103,19 +34,22 @@ bool XmlNode::load(const QString& fileName)
     if (fileName.isEmpty()) {
         return false;
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    if (!readRegularFile(fileName, content)) {
         return false;
     }
     m_document = QDomDocument();
-    m_bParsed = readDocument(file, m_document);
+    m_bParsed = XmlDocumentReader::read(content, m_document);
     m_element = m_document.documentElement();
     return true;
 }
 
 bool XmlNode::save(const QString& fileName, QString* pError) const
 {
-    const QByteArray content = Gb2312XmlWriter::serialize(m_document);
+    QByteArray content;
+    if (!Gb2312XmlWriter::serialize(m_document, content, pError)) {
+        return false;
+    }
     QSaveFile file(fileName);
     // Unbuffered, so that a write cut short (disk full, size limit) is
     // followed by one that fails with the reason.

@@ -14,9 +14,10 @@ public:
     XmlNode() = default;
 
     // Parses the file into the document and makes its root current. True
-    // once the file could be opened, whatever the parse gave; parsed() tells.
+    // once the file could be read (regular files only), whatever the parse
+    // gave; parsed() tells.
     bool load(const QString& fileName);
-    // Whether the last load() produced a well-formed document.
+    // Whether the last load() produced a document (XmlDocumentReader).
     bool parsed() const { return m_bParsed; }
     // Writes the whole document, GB2312-encoded, in one write, replacing the
     // file only once the new content is complete: a failed write leaves the
