@@ -8,7 +8,7 @@
 
 #include <vector>
 
-// Builders and a reader of a hand-made Task.xml for the device tests.
+// The one builder of hand-made Task.xml files for the tests, and a reader.
 namespace TaskFile {
 
 inline QString streamGroup(int iStreamId, int iStreamNum, int iResolution,
@@ -72,7 +72,7 @@ inline bool write(const QString& qsTasks)
         return false;
     }
     const QString qsXml =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskList>%1</TaskList>\n")
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TaskList>%1</TaskList>\n")
             .arg(qsTasks);
     return file.write(qsXml.toUtf8()) > 0;
 }
